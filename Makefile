@@ -1,0 +1,39 @@
+# The two commands a new user runs: `make run` and `make test`.
+BUILD_DIR ?= build/release
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
+EXAMPLE := examples/ode-to-joy.tun
+
+.PHONY: all deps configure build run test bench screenshot clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): showing the example melody and rendering its transfer signal instead."; \
+	  $(BUILD_DIR)/src/cli/tunewright-cli show $(EXAMPLE) && \
+	  $(BUILD_DIR)/src/cli/tunewright-cli convert $(EXAMPLE) $(BUILD_DIR)/example-transfer.wav && \
+	  echo "Transfer audio written to $(BUILD_DIR)/example-transfer.wav"; \
+	else \
+	  $(BUILD_DIR)/src/shell/tunewright; \
+	fi
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+bench: build
+	@tools/bench $(BUILD_DIR)
+
+screenshot: build
+	@tools/screenshot $(BUILD_DIR)
+
+clean:
+	rm -rf build

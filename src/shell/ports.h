@@ -7,6 +7,8 @@
 // change of the title or the tempo must run the change handler, the editor
 // calls the handler itself.
 
+#include "shell/message.h"
+
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -103,18 +105,6 @@ public:
     //! Ends the application: every window closes and no further handler runs.
     //! Called after the closing procedure agreed; it must not ask again.
     virtual void endApplication() = 0;
-};
-
-//! Icons of message boxes. `Error` and `Critical` both show the stop sign.
-enum class MessageIcon { None, Error, Warning, Information, Critical };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
-
-struct Message {
-    QString text;
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButtons::Ok;
-    friend bool operator==(const Message&, const Message&) = default;
 };
 
 //! Modal message boxes; the caption is always the application title "Tunewright".

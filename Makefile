@@ -19,11 +19,11 @@ build: configure
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): showing the example melody and rendering its transfer signal instead."; \
-	  $(BUILD_DIR)/src/cli/tunewright-cli show $(EXAMPLE) && \
-	  $(BUILD_DIR)/src/cli/tunewright-cli convert $(EXAMPLE) $(BUILD_DIR)/example-transfer.wav && \
+	  $(BUILD_DIR)/bin/tunewright-cli show $(EXAMPLE) && \
+	  $(BUILD_DIR)/bin/tunewright-cli convert $(EXAMPLE) $(BUILD_DIR)/example-transfer.wav && \
 	  echo "Transfer audio written to $(BUILD_DIR)/example-transfer.wav"; \
 	else \
-	  $(BUILD_DIR)/src/shell/tunewright; \
+	  $(BUILD_DIR)/bin/tunewright; \
 	fi
 
 test: build

@@ -3,8 +3,6 @@
 // Placeholder bodies until this group of handlers is built.
 namespace tw {
 
-void Editor::NoteOn(int) { }
-void Editor::NoteOff(int) { }
 void Editor::imgPlay_MouseDown(int, int, double, double) { }
 void Editor::imgPlay_MouseUp(int, int, double, double) { }
 void Editor::EnableEditing(int) { }

@@ -1,18 +1,129 @@
 #include "shell/editor.h"
 
-// Placeholder bodies until this group of handlers is built.
 namespace tw {
+namespace {
+
+const QString kSoundDeviceMessage = QStringLiteral(
+    "サウンドデバイスが不正です。\r\n\r\n"
+    "サウンドカードが装着されていないか、ドライバが不正です。\r\n"
+    "または、DirectX7以降がインストールされていません。");
+const QString kNewQuestion = QStringLiteral("編集中のデータが初期化されます。よろしいですか？");
+const QString kExitQuestion =
+    QStringLiteral("編集中のデータは保存されていません。\r\n終了してもよろしいですか？");
+
+//! The programs of the tone menu's entries, beep first; the last two slots stay unused.
+constexpr std::array<int, 8> kToneTable{67, 12, 0, 36, 56, 19, 0, 0};
+//! Velocity 127 in the third byte of every note-on message.
+constexpr double kNoteOnBase = 127.0 * 65536.0;
+
+constexpr CommandSettings kResetStates{On, Off, Off, Off, Off, On, Off, On, Off, On, On, Off};
+
+} // namespace
 
 Editor::Editor(const Ports& ports) : ports_(ports) {}
 
-void Editor::Form_Load() { }
-Closing Editor::Form_Unload() { return Closing::Proceed; }
-void Editor::ResetDocument() { }
-void Editor::mnuNew_Click() { }
-void Editor::imgNew_MouseDown(int, int, double, double) { }
-void Editor::imgNew_MouseUp(int, int, double, double) { }
-void Editor::imgEnd_MouseDown(int, int, double, double) { }
-void Editor::imgEnd_MouseUp(int, int, double, double) { }
-void Editor::mnuEnd_Click() { }
+void Editor::Form_Load()
+{
+    ports_.dialogs.makeProgramFolderCurrent();
+
+    if (ports_.midi.open()) {
+        MidiReady = true;
+        ToneTable = kToneTable;
+        SendProgramChange(ToneTable[0]);
+        NoteOnBase = kNoteOnBase;
+    } else {
+        // The editor runs on silent: playing stays unavailable and the keys make no sound.
+        showMessage(kSoundDeviceMessage, MessageIcon::Error);
+    }
+
+    CurKey = kNoKey;
+    CurLength = kNoLength;
+    Tempo = 120;
+    EntryOpen = false;
+    CurrentRow = 1;
+    EndRow = 1;
+    Idle = true;
+    Saved = true;
+
+    Title = kUntitled;
+    ports_.controls.setTitleText(Title);
+    FilePath = kUntitled;
+
+    ResetDocument();
+}
+
+void Editor::ResetDocument()
+{
+    Title = kUntitled;
+    FilePath = kUntitled;
+    ports_.controls.setPlayStartOption(0);
+    ScoreData.fill(kEmptyRow);
+    ports_.list.clear();
+    ports_.list.insertItem(0, QString());
+    // The change handlers of the title and the tempo are not run here: all they
+    // do is mark the document modified and enable Save, which the next two
+    // steps undo.
+    ports_.controls.setTitleText(Title);
+    ports_.controls.setTempoIndex(kDefaultTempoIndex);
+    Saved = true;
+    SetCommandStates(kResetStates);
+}
+
+void Editor::mnuNew_Click()
+{
+    if (!Saved && EndRow > 1 && ask(kNewQuestion) == MessageAnswer::Cancel)
+        return;
+    ResetDocument();
+    ClearKeySelection();
+    ClearLengthSelection();
+    Saved = true;
+    Title = kUntitled;
+    EntryOpen = false;
+    CurrentRow = 1;
+    EndRow = 1;
+}
+
+void Editor::imgNew_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::New, PictureStore::New, button);
+}
+
+void Editor::imgNew_MouseUp(int button, int, double x, double y)
+{
+    if (releaseTool(ToolImage::New, PictureStore::New, button, x, y))
+        mnuNew_Click();
+}
+
+Closing Editor::Form_Unload()
+{
+    // Playing and sending run nested event loops; the window must outlive them.
+    if (!Idle)
+        return Closing::Refused;
+    if (!Saved && EndRow > 1 && ask(kExitQuestion) == MessageAnswer::Cancel)
+        return Closing::Refused;
+    if (MidiReady) {
+        ports_.midi.close();
+        MidiReady = false;
+    }
+    ports_.controls.endApplication();
+    return Closing::Proceed;
+}
+
+void Editor::imgEnd_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::End, PictureStore::End, button);
+}
+
+void Editor::imgEnd_MouseUp(int button, int, double x, double y)
+{
+    // A refusal simply leaves the application running.
+    if (releaseTool(ToolImage::End, PictureStore::End, button, x, y))
+        Form_Unload();
+}
+
+void Editor::mnuEnd_Click()
+{
+    imgEnd_MouseUp(kLeftButton, 0, 1.0, 1.0);
+}
 
 } // namespace tw

@@ -13,6 +13,7 @@
 //   playback/ midi_messages.cpp, play_command.cpp, tone_menu.cpp
 //   transfer/ send_command.cpp
 
+#include "score/row_text.h"
 #include "score/tables.h"
 #include "shell/ports.h"
 
@@ -32,6 +33,10 @@ inline constexpr int kMiddleButton = 4;
 
 //! One value of `SetCommandStates`: disable, enable or leave unchanged.
 enum Setting : int { Off = 0, On = 1, Keep = 2 };
+
+//! The twelve values of one `SetCommandStates` call, in its argument order:
+//! Insert, Delete, Copy, Paste, Play, Tempo, Send, Open, Save, Exit, New, Undo.
+using CommandSettings = std::array<Setting, 12>;
 
 //! The first and last row of the first block of selected items; (0, 0) when none.
 struct SelectedRange {
@@ -82,6 +87,8 @@ public:
     //! `main` Form_Load: opens the MIDI output, fills the state, resets the document.
     void Form_Load();
     //! `main` Form_Unload: the closing procedure; Refused keeps the window open.
+    //! When it proceeds it closes the MIDI output and calls ControlsPort::endApplication
+    //! itself, whichever way the closing started (close control, imgEnd, mnuEnd).
     Closing Form_Unload();
     void ResetDocument();
     void mnuNew_Click();
@@ -95,6 +102,7 @@ public:
     void SetCommandStates(Setting insert, Setting del, Setting copy, Setting paste, Setting play,
                           Setting tempo, Setting send, Setting open, Setting save, Setting exit,
                           Setting newDoc, Setting undo);
+    void SetCommandStates(const CommandSettings& settings);
 
     // ---- Score list (score/score_list.cpp) ---------------------------------
     int PutRowText(int row, const QString& mark, const QString& pitch, const QString& length);
@@ -146,8 +154,13 @@ public:
     void mnuSave_Click();
 
     // ---- MIDI, playback, tones (playback/) -----------------------------------
+    //! Sounds a key of the keyboard (5 to 29); silent while MidiReady is false.
     void NoteOn(int key);
+    //! Ends a key's sound; silent while MidiReady is false and for the rest key 99.
     void NoteOff(int key);
+    //! Selects a program on channel 1. Sent even while MidiReady is false: a
+    //! closed output drops it.
+    void SendProgramChange(int program);
     void imgPlay_MouseDown(int button, int shift, double x, double y);
     void imgPlay_MouseUp(int button, int shift, double x, double y);
     void EnableEditing(int flag);
@@ -178,7 +191,18 @@ private:
     void showMessage(const QString& text, MessageIcon icon = MessageIcon::None);
     MessageAnswer ask(const QString& text);
 
+    // Note entry steps (score/note_entry.cpp).
+    bool refusedBeyondLastRow();
+    void makePending(int row, const RowFields& fields);
+    void changeNote(int row, int key, int length);
+    void writeNote(int key, int length);
+    void selectAfterEntry(int row);
+    void returnToPendingRow(int caret);
+    //! The fields a row code shows; a pending code shows what was known while it was pending.
+    RowFields rowFields(RowCode code) const;
+
     Ports ports_;
+    RowFields pendingFields_;
 };
 
 } // namespace tw

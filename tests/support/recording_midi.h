@@ -1,0 +1,39 @@
+#pragma once
+// A MIDI output that records what it is asked to do. Whether it opens is set
+// by the test; it records every short message, open or not, so a test can see
+// that nothing was sent rather than that a closed device dropped it.
+
+#include "shell/ports.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace tw::test {
+
+class RecordingMidi final : public MidiOutPort {
+public:
+    bool open() override
+    {
+        ++openCalls;
+        isOpen = opens;
+        return opens;
+    }
+    void shortMessage(std::uint32_t message) override { messages.push_back(message); }
+    void close() override
+    {
+        ++closeCalls;
+        isOpen = false;
+    }
+
+    //! Hands back the messages sent so far and forgets them.
+    std::vector<std::uint32_t> takeMessages() { return std::exchange(messages, {}); }
+
+    bool opens = true;  //!< the result of the next open()
+    bool isOpen = false;
+    int openCalls = 0;
+    int closeCalls = 0;
+    std::vector<std::uint32_t> messages;
+};
+
+} // namespace tw::test

@@ -1,15 +1,22 @@
 #include "shell/editor.h"
 
-// Placeholder bodies until this group of handlers is built.
 namespace tw {
 
-void Editor::mnuVer_Click() { }
-void Editor::mnuVolCtrl_Click() { }
-void Editor::imgCheese_MouseDown(int, int, double, double) { }
-void Editor::imgCheese_MouseUp(int, int, double, double) { }
-void Editor::timerAnime_Timer() { }
-void Editor::imgApple_Click() { }
-void Editor::imgApple_DblClick() { }
-void Editor::timerFall_Timer() { }
+void Editor::mnuVer_Click()
+{
+    ports_.help.showAbout();
+}
+
+void Editor::mnuVolCtrl_Click()
+{
+    // A mixer that is installed but fails to start does not hide the next one:
+    // the user only needs one volume control, whichever it is.
+    for (const auto& call : ports_.help.volumeControls()) {
+        if (ports_.help.programExists(call.program)
+            && ports_.help.startDetached(call.program, call.arguments))
+            return;
+    }
+    ports_.messages.show({QStringLiteral("起動できません"), MessageIcon::None, MessageButtons::Ok});
+}
 
 } // namespace tw

@@ -8,6 +8,7 @@
 // calls the handler itself.
 
 #include "shell/message.h"
+#include "shell/volume_controls.h"
 
 #include <QSizeF>
 #include <QString>
@@ -174,6 +175,9 @@ public:
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
     //! Whether a program of this name can be found on the search path.
     virtual bool programExists(const QString& program) const = 0;
+    //! This system's volume control programs, in the order to try them; empty
+    //! when the system has none we know. The system's version query lives here.
+    virtual std::vector<ProgramCall> volumeControls() const = 0;
 };
 
 //! The two decorative animations' timers and pictures.

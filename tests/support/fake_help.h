@@ -24,12 +24,14 @@ public:
         return startSucceeds && !refusing.contains(program);
     }
     bool programExists(const QString& program) const override { return existing.contains(program); }
+    std::vector<ProgramCall> volumeControls() const override { return volumePrograms; }
 
     int aboutShows = 0;
     QSet<QString> existing;  //!< programs found on the search path
     bool startSucceeds = true;
     QSet<QString> refusing;  //!< programs that are found but fail to start
     std::vector<Started> started;  //!< every start asked for, successful or not
+    std::vector<ProgramCall> volumePrograms = linuxVolumeControls();  //!< the system's choice
 };
 
 } // namespace tw::test

@@ -1,0 +1,219 @@
+// The about box and the Help menu's desktop services, without a display.
+
+#include "support/fake_animation.h"
+#include "support/fake_controls.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_score_list.h"
+#include "support/fake_transfer.h"
+#include "support/printers.h"
+#include "support/recording_midi.h"
+#include "support/scripted_message_box.h"
+#include "support/virtual_clock.h"
+
+#include "shell/editor.h"
+#include "shell/gui/about_box.h"
+#include "shell/gui/help_services.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "help_gui_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+//! Lets a box that closed itself be deleted, as the event loop would.
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString labelText(const QWidget& box, const char* name)
+{
+    const auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        delete window;
+        processDeferredDeletes();
+    }
+
+    QApplication& app = application();
+    QWidget* window = new QWidget;
+    gui::HelpServices services{window};
+};
+
+TEST_F(AboutBoxTest, LoadsTitleVersionAndCaption)
+{
+    services.showAbout();
+    const QPointer<gui::AboutBox> box = services.aboutBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Tunewright の ﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_EQ(labelText(*box, "lblTitle"), QStringLiteral("Tunewright"));
+    EXPECT_EQ(labelText(*box, "lblVersion"), QStringLiteral("Version %1.%2.%3")
+                                                   .arg(TUNEWRIGHT_VERSION_MAJOR)
+                                                   .arg(TUNEWRIGHT_VERSION_MINOR)
+                                                   .arg(TUNEWRIGHT_VERSION_PATCH));
+    EXPECT_EQ(labelText(*box, "lblDescription"),
+              QStringLiteral("Chimeboxで演奏することができるメロディデータを作成するアプリケーションです。"));
+    EXPECT_TRUE(labelText(*box, "lblDisclaimer").contains(QStringLiteral("保証")));
+    EXPECT_FALSE(box->isModal()) << "the main window stays usable";
+    EXPECT_TRUE(box->isVisible());
+}
+
+TEST_F(AboutBoxTest, ShownTwiceThereIsOneBox)
+{
+    services.showAbout();
+    const QPointer<gui::AboutBox> first = services.aboutBox();
+    services.showAbout();
+    EXPECT_EQ(services.aboutBox(), first.get());
+    EXPECT_EQ(window->findChildren<gui::AboutBox*>().size(), 1);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(AboutBoxTest, OkEnterAndEscUnloadTheBox)
+{
+    struct Way {
+        const char* name;
+        std::function<void(gui::AboutBox&)> close;
+    };
+    const Way ways[] = {
+        {"OK button", [](gui::AboutBox& box) {
+             QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+         }},
+        {"Enter", [](gui::AboutBox& box) { QTest::keyClick(&box, Qt::Key_Return); }},
+        {"Enter on the keypad", [](gui::AboutBox& box) { QTest::keyClick(&box, Qt::Key_Enter); }},
+        {"Esc", [](gui::AboutBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+        {"close control", [](gui::AboutBox& box) { box.close(); }},
+    };
+    for (const auto& way : ways) {
+        services.showAbout();
+        const QPointer<gui::AboutBox> box = services.aboutBox();
+        way.close(*box);
+        processDeferredDeletes();
+        EXPECT_FALSE(box) << way.name << " leaves the box loaded";
+        EXPECT_EQ(services.aboutBox(), nullptr) << way.name;
+    }
+}
+
+TEST_F(AboutBoxTest, AfterOkTheNextShowingLoadsTheBoxAfresh)
+{
+    services.showAbout();
+    QPointer<gui::AboutBox> first = services.aboutBox();
+    first->setWindowTitle(QStringLiteral("changed"));
+    first->findChild<QLabel*>(QStringLiteral("lblVersion"))->clear();
+    first->cmdOK_Click();
+    processDeferredDeletes();
+    ASSERT_FALSE(first);
+
+    services.showAbout();
+    const gui::AboutBox* again = services.aboutBox();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->windowTitle(), QStringLiteral("Tunewright の ﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_TRUE(labelText(*again, "lblVersion").startsWith(QStringLiteral("Version ")));
+    EXPECT_TRUE(again->isVisible());
+}
+
+//! A folder of stand-in programs that becomes the whole search path.
+class StandInPath {
+public:
+    StandInPath() : saved_(qgetenv("PATH")) { qputenv("PATH", dir_.path().toLocal8Bit()); }
+    ~StandInPath() { qputenv("PATH", saved_); }
+
+    void add(const QString& name, const QByteArray& script)
+    {
+        QFile file(dir_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(script);
+        file.close();
+        file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+    }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    QByteArray path() const { return dir_.path().toLocal8Bit(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray saved_;
+};
+
+//! An editor whose Help menu runs on the desktop services, the rest on fakes.
+class VolumeEntryTest : public ::testing::Test {
+protected:
+    QApplication& app = application();
+    StandInPath standIns;
+    QWidget window;
+    gui::HelpServices services{&window};
+    FakeScoreList list;
+    FakeControls controls;
+    ScriptedMessageBox messages;
+    RecordingMidi midi;
+    VirtualClock clock;
+    FakeDialogs dialogs;
+    FakeTransfer transfer;
+    FakeAnimation animation;
+    Editor editor{Ports{list, controls, messages, midi, clock, dialogs, transfer, services, animation}};
+};
+
+const Message kCannotStart{QStringLiteral("起動できません"), MessageIcon::None, MessageButtons::Ok};
+
+TEST_F(VolumeEntryTest, NoMixerOnThePathSaysSoOnce)
+{
+    editor.mnuVolCtrl_Click();
+    EXPECT_EQ(messages.shown(), std::vector{kCannotStart});
+}
+
+TEST_F(VolumeEntryTest, AMixerThatCannotBeStartedSaysSoOnce)
+{
+    standIns.add(QStringLiteral("pavucontrol"), "#!/nonexistent/interpreter\n");
+    editor.mnuVolCtrl_Click();
+    EXPECT_EQ(messages.shown(), std::vector{kCannotStart});
+}
+
+TEST_F(VolumeEntryTest, StartsTheMixerFoundOnThePathWithoutWaitingForIt)
+{
+    // The stand-in writes its arguments, then waits for the test to let it
+    // finish (for five seconds at most). Were the entry to wait for the mixer,
+    // the stand-in would have given up and finished before the entry returned.
+    standIns.add(QStringLiteral("pavucontrol"), "#!/nonexistent/interpreter\n");
+    standIns.add(QStringLiteral("gnome-control-center"),
+                 "#!/bin/sh\n"
+                 "PATH=/usr/bin:/bin\n"
+                 "here=$(dirname \"$0\")\n"
+                 "echo \"$@\" > \"$here/arguments.tmp\" && mv \"$here/arguments.tmp\" \"$here/arguments\"\n"
+                 "for i in $(seq 100); do [ -e \"$here/release\" ] && break; sleep 0.05; done\n"
+                 "touch \"$here/finished\"\n");
+
+    editor.mnuVolCtrl_Click();
+
+    EXPECT_EQ(messages.shown(), std::vector<Message>{});
+    EXPECT_FALSE(QFile::exists(standIns.filePath(QStringLiteral("finished"))));
+    QFile(standIns.filePath(QStringLiteral("release"))).open(QIODevice::WriteOnly);
+
+    const QDeadlineTimer deadline(10'000);
+    while (!QFile::exists(standIns.filePath(QStringLiteral("finished"))) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QFile arguments(standIns.filePath(QStringLiteral("arguments")));
+    ASSERT_TRUE(arguments.open(QIODevice::ReadOnly)) << "the mixer never ran";
+    EXPECT_EQ(arguments.readAll().trimmed(), QByteArray("sound"));
+}
+
+} // namespace
+} // namespace tw::test

@@ -1,0 +1,160 @@
+#include "files/melody_file.h"
+
+#include "files/cp932.h"
+#include "files/note_text.h"
+#include "files/title.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tw {
+namespace {
+
+constexpr qint64 kPieceSize = 64 * 1024;
+
+// A file without line ends is one line. Past this length the rest of a line is skipped, so
+// such a file of any size cannot exhaust memory; no line a melody needs comes near it.
+constexpr qsizetype kMaxLineLength = 4 * 1024 * 1024;
+
+// Cuts decoded text into lines. CR LF and a lone CR end a line; a lone LF stays in the line.
+// Text arrives in pieces, so a CR at the end of one piece may meet its LF in the next.
+class LineSplitter {
+public:
+    // Hands each finished line to `take`, which answers whether to go on.
+    template <typename Take>
+    bool feed(QStringView text, Take&& take)
+    {
+        qsizetype pos = 0;
+        if (m_afterCr && !text.isEmpty()) {
+            m_afterCr = false;
+            if (text.front() == u'\n')
+                pos = 1;
+        }
+        for (;;) {
+            const qsizetype cr = text.indexOf(u'\r', pos);
+            if (cr < 0) {
+                keep(text.sliced(pos));
+                return true;
+            }
+            keep(text.sliced(pos, cr - pos));
+            if (!take(std::exchange(m_line, {})))
+                return false;
+            pos = cr + 1;
+            if (pos == text.size())
+                m_afterCr = true;
+            else if (text[pos] == u'\n')
+                ++pos;
+        }
+    }
+
+    // The end of the text: a last line without line end still counts, but a line end at the
+    // very end makes no further empty line.
+    template <typename Take>
+    void finish(Take&& take)
+    {
+        if (!m_line.isEmpty())
+            take(std::exchange(m_line, {}));
+    }
+
+private:
+    void keep(QStringView part)
+    {
+        m_line.append(part.first(std::min(part.size(), kMaxLineLength - m_line.size())));
+    }
+
+    QString m_line;
+    bool m_afterCr = false;
+};
+
+// Acts on the verdict of each line as the open command does, and collects its messages.
+class MelodyCollector {
+public:
+    // Answers whether reading goes on.
+    bool take(const QString& line)
+    {
+        const QString verdict = ParseMmlLine(line);
+        if (verdict.startsWith(u"tempo")) {
+            m_result.tempoText = verdict.sliced(5);
+        } else if (verdict.startsWith(u"title")) {
+            takeTitle(QStringView(verdict).sliced(5));
+        } else if (verdict == u"error") {
+            m_result.lastInvalidLine = line;
+        } else if (verdict.isEmpty()) {
+            return addRow(kEmptyRow);
+        } else if (verdict != u"999") {
+            return addRow(RowCode(verdict.toInt()));
+        }
+        return true;
+    }
+
+    MelodyReadResult finish() &&
+    {
+        if (!m_result.truncated) {
+            m_result.messages.push_back({m_result.lastInvalidLine
+                    ? kInvalidLinesMessageText + QStringLiteral("\r\n\r\n") + *m_result.lastInvalidLine
+                    : kFileOpenedMessageText});
+        }
+        return std::move(m_result);
+    }
+
+private:
+    void takeTitle(QStringView title)
+    {
+        // The title box would show its message once per removed character, and a file may hold
+        // any number of long title lines: one message per file is enough to tell the user.
+        if (titleTooWide(title) && !m_titleCut) {
+            m_titleCut = true;
+            m_result.messages.push_back({kTitleLimitMessage});
+        }
+        m_result.title = cutTitleToLimit(title);
+    }
+
+    bool addRow(RowCode code)
+    {
+        m_result.rows.push_back(code);
+        if (m_result.rows.size() < std::size_t(kMaxRows))
+            return true;
+        m_result.messages.push_back({kRowLimitMessageText, MessageIcon::Error});
+        m_result.truncated = true;
+        return false;
+    }
+
+    MelodyReadResult m_result;
+    bool m_titleCut = false;
+};
+
+std::expected<MelodyReadResult, QString> readLines(QIODevice& device)
+{
+    cp932::Decoder decoder;
+    LineSplitter lines;
+    MelodyCollector melody;
+    const auto take = [&melody](const QString& line) { return melody.take(line); };
+
+    QByteArray piece(kPieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = device.read(piece.data(), piece.size());
+        if (count < 0)
+            return std::unexpected(device.errorString());
+        if (count == 0)
+            break;
+        if (!lines.feed(decoder.decode(QByteArrayView(piece.data(), count)), take))
+            return std::move(melody).finish();
+    }
+    if (lines.feed(decoder.finish(), take))
+        lines.finish(take);
+    return std::move(melody).finish();
+}
+
+} // namespace
+
+std::expected<MelodyReadResult, QString> readMelodyFile(QIODevice& device)
+{
+    // Text mode would drop every CR, and with it the line ends the file is split at.
+    const bool textMode = device.isTextModeEnabled();
+    device.setTextModeEnabled(false);
+    auto result = readLines(device);
+    device.setTextModeEnabled(textMode);
+    return result;
+}
+
+} // namespace tw

@@ -27,13 +27,16 @@
 namespace tw::test {
 namespace {
 
+//! One application for the whole run, never destroyed: destroying it among the
+//! exit handlers crashes in Qt's clean-up of the input devices that the test's
+//! key and mouse clicks registered.
 QApplication& application()
 {
     static int argc = 1;
     static char name[] = "help_gui_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 //! Lets a box that closed itself be deleted, as the event loop would.

@@ -86,23 +86,22 @@ void paintTileBoard(QPainter& painter)
     fillWood(painter, board.adjusted(3, 3, -3, -3), kHoney.darker(115), 31u);
     drawBrassRim(painter, board, 4, 3);
 
-    // Beside the rests, a strip of music paper with a clef and a few notes.
+    // Beside the rests, a strip of music paper with a rest, a few notes and the final bar line.
     const QRectF strip(layout::kRestRow.right() + 8, layout::kRestRow.top(),
                        board.right() - layout::kRestRow.right() - 16, layout::kRestRow.height());
     fillPaper(painter, strip, kCream, 33u);
     drawSunkenEdge(painter, strip, 2);
-    painter.setPen(QPen(QColor(0x8a, 0x6a, 0x4a), 0.8));
     const qreal space = 4;
     const qreal bottomLine = strip.center().y() + 2 * space;
+    painter.setPen(QPen(QColor(0x8a, 0x6a, 0x4a), 0.8));
     for (int i = 0; i < 5; ++i)
         painter.drawLine(QPointF(strip.left() + 4, bottomLine - i * space),
                          QPointF(strip.right() - 4, bottomLine - i * space));
-    const std::array<std::pair<qreal, int>, 5> notes{{{26, 3}, {40, 1}, {54, 1}, {68, 3}, {84, 5}}};
-    const std::array<qreal, 5> heights{1, 2, 2.5, 1.5, 2};
     drawGlyphAt(painter, restGlyph(2), QPointF(strip.left() + 12, bottomLine - 2 * space), space, kInk);
-    for (std::size_t i = 0; i < notes.size(); ++i)
-        drawGlyphAt(painter, noteGlyph(notes[i].second),
-                    QPointF(strip.left() + notes[i].first, bottomLine - heights[i] * space), space, kInk);
+    struct Note { qreal x; int length; qreal height; };
+    for (const Note note : std::array<Note, 5>{{{26, 3, 1}, {40, 1, 2}, {54, 1, 2.5}, {68, 3, 1.5}, {84, 5, 2}}})
+        drawGlyphAt(painter, noteGlyph(note.length),
+                    QPointF(strip.left() + note.x, bottomLine - note.height * space), space, kInk);
     painter.fillRect(QRectF(strip.right() - 6, bottomLine - 4 * space, 1, 4 * space), kInk);
     painter.fillRect(QRectF(strip.right() - 4.5, bottomLine - 4 * space, 2, 4 * space), kInk);
 }

@@ -7,11 +7,13 @@
 #include "shell/gui/layout.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace tw::art {
 
@@ -19,7 +21,10 @@ using namespace paint;
 
 namespace {
 
-// Each drawing fills a box of 28 x 24 units with its origin at the top-left.
+// Each drawing fills a box of 30 x 24 units with its origin at the top-left;
+// the tile shows it 26 pixels wide above the caption.
+constexpr QRectF kDrawingBox{0, 0, 30, 24};
+constexpr QRectF kDrawingPlace{11, 5, 26, 20.8};
 using Drawing = void (*)(QPainter&);
 
 const QPen kInkPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -58,7 +63,7 @@ void drawNew(QPainter& painter)
     QPainterPath star;
     for (int i = 0; i < 8; ++i) {
         const qreal radius = i % 2 ? 2.0 : 5.5;
-        const qreal angle = i * 3.14159265 / 4;
+        const qreal angle = i * std::numbers::pi / 4;
         const QPointF point(22 + radius * std::sin(angle), 17 - radius * std::cos(angle));
         i ? star.lineTo(point) : star.moveTo(point);
     }
@@ -136,8 +141,9 @@ void drawSent(QPainter& painter)
     // The chip: a little black body with legs.
     painter.setPen(QPen(kInk, 1));
     for (int i = 0; i < 3; ++i) {
-        painter.drawLine(QPointF(23 + 0, 16 + 2.2 * i), QPointF(21, 16 + 2.2 * i));
-        painter.drawLine(QPointF(27, 16 + 2.2 * i), QPointF(29, 16 + 2.2 * i));
+        const qreal y = 16 + 2.2 * i;
+        painter.drawLine(QPointF(21, y), QPointF(23, y));
+        painter.drawLine(QPointF(27, y), QPointF(29, y));
     }
     painter.setBrush(kInk);
     painter.drawRoundedRect(QRectF(22.5, 14.5, 5, 7.5), 1, 1);
@@ -279,6 +285,19 @@ const std::array<ToolArt, 12> kToolArt{{
     {drawStop, u"停止"},
 }};
 
+// Eleven pixels is the smallest size at which the kanji stay legible; a caption
+// too long for the tile at that size is narrowed rather than shrunk.
+QFont captionFont(const QString& caption, qreal width)
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(11);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(caption);
+    if (natural > width)
+        font.setStretch(int(100 * width / natural));
+    return font;
+}
+
 QImage paintTile(PictureStore store, bool pressed)
 {
     const QSize size = layout::kToolImage;
@@ -314,18 +333,16 @@ QImage paintTile(PictureStore store, bool pressed)
     const ToolArt& art = kToolArt[std::size_t(store)];
     const QPointF shift = pressed ? QPointF(0.7, 1.0) : QPointF();
     painter.save();
-    painter.translate(QPointF(10, 6) + shift);
-    painter.scale(28.0 / 30.0, 22.0 / 24.0);
+    painter.translate(kDrawingPlace.topLeft() + shift);
+    painter.scale(kDrawingPlace.width() / kDrawingBox.width(), kDrawingPlace.height() / kDrawingBox.height());
     art.drawing(painter);
     painter.restore();
 
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(9);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    painter.setFont(font);
+    const QString caption = QString::fromUtf16(art.caption);
+    const QRectF captionBox(face.left() + 1, 27, face.width() - 2, 13);
+    painter.setFont(captionFont(caption, captionBox.width()));
     painter.setPen(pressed ? kInk.darker(130) : kInk);
-    painter.drawText(QRectF(face.left(), 29, face.width(), 12).translated(shift), Qt::AlignCenter,
-                     QString::fromUtf16(art.caption));
+    painter.drawText(captionBox.translated(shift), Qt::AlignCenter, caption);
 
     drawBrassRim(painter, pressed ? tile.translated(0.5, 0.5) : tile, 6, 3);
     painter.end();

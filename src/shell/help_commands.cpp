@@ -16,7 +16,7 @@ void Editor::mnuVolCtrl_Click()
             && ports_.help.startDetached(call.program, call.arguments))
             return;
     }
-    ports_.messages.show({QStringLiteral("起動できません"), MessageIcon::None, MessageButtons::Ok});
+    showMessage(QStringLiteral("起動できません"));
 }
 
 } // namespace tw

@@ -48,8 +48,8 @@ QPixmap fallPicture();
 
 //! The splash picture, 420 x 260.
 QPixmap splash();
-//! The strip along the splash picture's bottom edge that is left as plain wood
-//! for the version label.
+//! The strip along the splash picture's bottom edge: a plain brass bar, light
+//! enough for the version label's dark text.
 QRect splashVersionArea();
 //! The application icon in the usual sizes from 16 to 256 pixels.
 QIcon appIcon();

@@ -31,7 +31,6 @@ inline const QColor kInk{0x3a, 0x27, 0x18};
 inline const QColor kFelt{0x7c, 0x30, 0x2c};
 inline const QColor kLeaf{0x6f, 0x8a, 0x4e};
 inline const QColor kAppleRed{0xb8, 0x45, 0x35};
-inline const QColor kSage{0x7f, 0x9a, 0x6a};
 inline const QColor kRose{0xb8, 0x5c, 0x4c};
 
 //! The cached picture under `key`, painted by `paint` on the first request.

@@ -79,6 +79,15 @@ QPixmap paintSplash()
                     QPointF(staffLeft + 16 + step * i, bottomLine - phrase[i].height * space), space, kInk);
     painter.fillRect(QRectF(staffRight - 6, bottomLine - 4 * space, 1.2, 4 * space), kInk);
     painter.fillRect(QRectF(staffRight - 3.5, bottomLine - 4 * space, 3, 4 * space), kInk);
+
+    // A plain brass bar along the bottom, where the version label is written in dark ink.
+    const QRectF bar = splashVersionArea();
+    QLinearGradient brass(bar.topLeft(), bar.bottomLeft());
+    brass.setColorAt(0, kBrassLight);
+    brass.setColorAt(0.5, kBrass.lighter(112));
+    brass.setColorAt(1, kBrass);
+    painter.fillRect(bar, brass);
+    painter.fillRect(QRectF(bar.left(), bar.top(), bar.width(), 1.5), kWalnutDark);
     painter.end();
     return QPixmap::fromImage(image);
 }

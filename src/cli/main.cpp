@@ -1,2 +1,63 @@
-#include <cstdio>
-int main() { std::puts("tunewright-cli"); return 0; }
+// tunewright-cli: the melody editor's files and transfer signal, for scripts and
+// for checking files without the window.
+
+#include "cli/console.h"
+#include "cli/verbs.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace {
+
+using namespace tw::cli;
+
+const QString kUsage = QStringLiteral(
+    "usage: tunewright-cli VERB ARGUMENTS\n"
+    "\n"
+    "  show FILE.tun             print the title, the tempo and every row as the editor\n"
+    "                            shows them; the editor's messages go to standard error\n"
+    "  convert IN.tun OUT.tun    write the melody as the editor saves it\n"
+    "  convert IN.tun OUT.wav    write the transfer audio that sending the melody plays\n"
+    "  decode IN.wav             print the tempo and the rows a recording of the\n"
+    "                            transfer signal carries\n"
+    "  --help                    print this text\n"
+    "\n"
+    "Exit status: 0 done, 1 the melody or recording cannot be processed,\n"
+    "2 a usage or file error.");
+
+int usageError(const QString& problem)
+{
+    printMessage(problem + u'\n' + kUsage);
+    return kUsageOrFileError;
+}
+
+int run(const QStringList& args)
+{
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no verb given"));
+    const QString& verb = args.front();
+    const qsizetype operands = args.size() - 1;
+    if (verb == u"--help" && operands == 0) {
+        printLine(kUsage);
+        return kSuccess;
+    }
+    if (verb == u"show" && operands == 1)
+        return showMelody(args[1]);
+    if (verb == u"convert" && operands == 2)
+        return convertMelody(args[1], args[2]);
+    if (verb == u"decode" && operands == 1)
+        return decodeRecording(args[1]);
+    const bool known = verb == u"--help" || verb == u"show" || verb == u"convert" || verb == u"decode";
+    return usageError(known ? QStringLiteral("%1: wrong number of arguments").arg(verb)
+                            : QStringLiteral("unknown verb %1").arg(verb));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(QFile::decodeName(argv[i]));
+    return run(args);
+}

@@ -1,0 +1,71 @@
+#include "cli/console.h"
+#include "cli/opened_melody.h"
+#include "cli/verbs.h"
+#include "files/melody_file.h"
+#include "transfer/wave_file.h"
+
+namespace tw::cli {
+namespace {
+
+int writeMelody(const OpenedMelody& melody, const QString& out)
+{
+    const auto written = writeOutput(out, [&](QIODevice& device) {
+        return writeMelodyFile(device, melody.title, melody.tempoText, melody.rows);
+    });
+    if (!written) {
+        printMessage(written.error());
+        return kUsageOrFileError;
+    }
+    return kSuccess;
+}
+
+// What sending the melody would play, in the order the send command checks it.
+int writeTransfer(const OpenedMelody& melody, const QString& out)
+{
+    if (exceedsSendLimit(qsizetype(melody.rows.size())))
+        printMessage(kRowLimitText);
+    const auto table = EncodeMelody(melody.rows);
+    if (!table) {
+        printMessage(kInvalidDataText);
+        return kCannotProcess;
+    }
+    const auto written = writeOutput(out, [&](QIODevice& device) {
+        return writeTransferWave(device, *table, melody.tempoItemData);
+    });
+    if (!written) {
+        printMessage(written.error());
+        return kUsageOrFileError;
+    }
+    printLine(QStringLiteral("row frames: %1").arg(table->SendRowCount));
+    return kSuccess;
+}
+
+} // namespace
+
+int convertMelody(const QString& in, const QString& out)
+{
+    const bool toMelody = out.endsWith(QStringLiteral(".tun"), Qt::CaseInsensitive);
+    const bool toTransfer = out.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
+    if (!toMelody && !toTransfer) {
+        printMessage(QStringLiteral("%1: the output must end in .tun (a melody file) or .wav "
+                                    "(the transfer audio)").arg(out));
+        return kUsageOrFileError;
+    }
+    const auto melody = openMelody(in);
+    if (!melody) {
+        printMessage(melody.error());
+        return kUsageOrFileError;
+    }
+    // The open's warnings tell what did not come across; its plain confirmation tells nothing.
+    for (const Message& message : melody->messages)
+        if (message.text != kFileOpenedMessageText)
+            printMessage(message.text);
+    // The editor saves and sends nothing without rows.
+    if (melody->rows.empty()) {
+        printMessage(kNoDataText);
+        return kCannotProcess;
+    }
+    return toMelody ? writeMelody(*melody, out) : writeTransfer(*melody, out);
+}
+
+} // namespace tw::cli

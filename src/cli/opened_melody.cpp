@@ -1,0 +1,25 @@
+#include "cli/opened_melody.h"
+
+#include "cli/console.h"
+#include "files/melody_file.h"
+#include "shell/editor.h"
+
+namespace tw::cli {
+
+std::expected<OpenedMelody, QString> openMelody(const QString& path)
+{
+    const auto file = openInput(path);
+    if (!file)
+        return std::unexpected(file.error());
+    auto read = readMelodyFile(**file);
+    if (!read)
+        return std::unexpected(QStringLiteral("cannot read %1: %2").arg(path, read.error()));
+
+    // A file without a title or tempo line leaves what the reset document holds.
+    const int tempoIndex = read->tempoText ? tempoIndexOf(*read->tempoText) : -1;
+    const TempoItem& tempo = TempoItems[std::size_t(tempoIndex >= 0 ? tempoIndex : kDefaultTempoIndex)];
+    return OpenedMelody{read->title.value_or(kUntitled), text(tempo.text), tempo.itemData,
+                        std::move(read->rows), std::move(read->messages)};
+}
+
+} // namespace tw::cli

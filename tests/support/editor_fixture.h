@@ -102,10 +102,12 @@ protected:
     }
 
     //! Puts rows straight into the document, as an opened file would, rebuilds
-    //! the list and makes the blank end line current and selected. `Saved` and
-    //! the command states are left as they were.
+    //! the list, ends any pending entry and makes the blank end line current and
+    //! selected. `Saved` and the command states are left as they were.
     void loadRows(const std::vector<RowCode>& codes)
     {
+        editor.ClearKeySelection();
+        editor.ClearLengthSelection();
         editor.ScoreData.fill(0);
         for (std::size_t i = 0; i < codes.size(); ++i)
             editor.ScoreData[i + 1] = codes[i];

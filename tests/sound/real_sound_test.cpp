@@ -1,0 +1,264 @@
+// Sound through a real sound server, as users have it: a private PulseAudio
+// server with a null sink, recorded from the sink's monitor. Where PulseAudio
+// cannot start, these tests are skipped.
+
+#include "offline_render.h"
+#include "playback/fluid_log.h"
+#include "playback/fluidsynth_midi_out.h"
+#include "playback/pulse_wave_player.h"
+#include "private_pulse.h"
+#include "sound_analysis.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <future>
+#include <optional>
+#include <thread>
+
+namespace tw::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class RealSound : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_server.emplace();
+        if (!m_server->whyNotRunning().isEmpty())
+            GTEST_SKIP() << "no private PulseAudio server: " << m_server->whyNotRunning().toStdString();
+        if (!startRecording())
+            GTEST_SKIP() << "the private server's monitor cannot be recorded (parec)";
+    }
+
+    bool startRecording()
+    {
+        m_recorder.emplace();
+        return m_recorder->start();
+    }
+
+    std::optional<PrivatePulseServer> m_server;
+    std::optional<MonitorRecorder> m_recorder; // after the server: it stops recording before the server ends
+};
+
+double msBetween(SteadyClock::time_point from, SteadyClock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::ranges::sort(values);
+    return values[values.size() / 2];
+}
+
+constexpr int kOcarina = 79;
+
+struct PlayedNote {
+    int note;
+    int lengthMs;
+};
+
+// Lengths of tempo 180 rows (83 ms a sixteenth) and a few others; rests between
+// the notes let each release fade before the next starts.
+constexpr PlayedNote kTune[] = {{65, 83}, {72, 166}, {77, 250}, {84, 124}, {89, 332}, {70, 100}};
+constexpr auto kRest = 150ms;
+constexpr double kRhythmToleranceMs = 3.0;
+
+struct PlayResult {
+    std::string faults;           //!< empty when every note was in its place
+    double worstOversleepMs = 0;  //!< how late the test's own timer woke up at worst
+};
+
+//! Plays the tune through a freshly opened MIDI output and compares what was
+//! heard with the offline rendering of the same messages at the times they were sent.
+PlayResult playTune(MonitorRecorder& recorder)
+{
+    FluidSynthMidiOut midi;
+    if (!midi.open())
+        return {"the MIDI output did not open: " + midi.lastError().toStdString()};
+    PlayResult result;
+    std::vector<std::pair<std::uint32_t, SteadyClock::time_point>> sent;
+    auto sendAt = [&](SteadyClock::time_point at, std::uint32_t message) {
+        std::this_thread::sleep_until(at);
+        sent.emplace_back(message, SteadyClock::now());
+        midi.shortMessage(message);
+        result.worstOversleepMs = std::max(result.worstOversleepMs, msBetween(at, sent.back().second));
+    };
+    auto next = SteadyClock::now();
+    sendAt(next, programMessage(kOcarina));
+    next += 300ms;
+    for (const PlayedNote& n : kTune) {
+        sendAt(next, noteOnMessage(n.note));
+        sendAt(next += std::chrono::milliseconds(n.lengthMs), noteOffMessage(n.note));
+        next += kRest;
+    }
+    std::this_thread::sleep_for(500ms);
+    midi.close();
+    const auto recording = recorder.stop();
+
+    std::vector<TimedMessage> reference;
+    for (const auto& [message, at] : sent)
+        reference.push_back({message, std::uint32_t(std::lround(msBetween(sent.front().second, at)))});
+    const auto rendered = renderOffline(reference, reference.back().atMs + 500.0);
+
+    const auto heard = findNotes(recording, 0.1f * peakOf(recording));
+    const auto expected = findNotes(rendered, 0.1f * peakOf(rendered));
+    if (expected.size() != std::size(kTune) || heard.size() != expected.size()) {
+        result.faults = QString::asprintf("%zu notes were heard and %zu rendered, of %zu played", heard.size(),
+                                          expected.size(), std::size(kTune))
+                            .toStdString();
+        return result;
+    }
+    // The recording started earlier than the first message; its offset is the same for every note.
+    std::vector<double> offsets;
+    for (std::size_t i = 0; i < heard.size(); ++i)
+        offsets.push_back(heard[i].startMs - expected[i].startMs);
+    const double offset = median(offsets);
+
+    QString faults;
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        const int note = kTune[i].note;
+        const double moved = offsets[i] - offset;
+        const double longer = (heard[i].endMs - heard[i].startMs) - (expected[i].endMs - expected[i].startMs);
+        const double pitch = fundamentalHz(excerpt(recording, heard[i].startMs + 20, 40));
+        if (std::abs(moved) > kRhythmToleranceMs)
+            faults += QString::asprintf("note %zu (%d) started %+.2f ms off the others; ", i + 1, note, moved);
+        if (std::abs(longer) > kRhythmToleranceMs)
+            faults += QString::asprintf("note %zu (%d) sounded %+.2f ms longer; ", i + 1, note, longer);
+        if (std::abs(pitch / midiNoteHz(note) - 1) > 0.01)
+            faults += QString::asprintf("note %zu (%d) sounded at %.1f Hz, not %.1f Hz; ", i + 1, note, pitch,
+                                        midiNoteHz(note));
+    }
+    result.faults = faults.toStdString();
+    return result;
+}
+
+TEST_F(RealSound, AMelodyThroughTheMidiOutputKeepsItsRhythmAndPitch)
+{
+    // A busy machine can stall the sound for tens of milliseconds, which moves
+    // every later note; the tune must come out right in one of a few plays.
+    // A fault of the output itself (notes on period boundaries, a lost or
+    // mistuned note) shows in every play, on a quiet machine too.
+    constexpr double kBusyOversleepMs = 4.0;
+    std::string faults;
+    double leastOversleepMs = 1e9;
+    for (int play = 1; play <= 3; ++play) {
+        if (play > 1) {
+            ASSERT_TRUE(startRecording());
+        }
+        const PlayResult result = playTune(*m_recorder);
+        if (result.faults.empty())
+            return;
+        faults += "\nplay " + std::to_string(play) + ": " + result.faults;
+        leastOversleepMs = std::min(leastOversleepMs, result.worstOversleepMs);
+    }
+    if (leastOversleepMs > kBusyOversleepMs)
+        GTEST_SKIP() << "the machine was too busy to keep sound in time: the test's own timer woke up "
+                     << leastOversleepMs << " ms late or more in every play" << faults;
+    ADD_FAILURE() << "the tune never came out right:" << faults;
+}
+
+TEST_F(RealSound, AServerThatGoesAwayWhilePlayingIsOnlyLogged)
+{
+    FluidSynthMidiOut midi;
+    ASSERT_TRUE(midi.open()) << midi.lastError().toStdString();
+    const auto logMark = fluidlog::mark();
+    midi.shortMessage(noteOnMessage(72));
+    std::this_thread::sleep_for(200ms);
+
+    m_recorder->stop();
+    m_server->stop();
+    for (int key = 5; key <= 29; ++key) {
+        midi.shortMessage(noteOffMessage(key + 59));
+        midi.shortMessage(noteOnMessage(key + 60));
+        std::this_thread::sleep_for(10ms);
+    }
+    const auto closing = SteadyClock::now();
+    midi.close();
+    EXPECT_LT(SteadyClock::now() - closing, 2500ms);
+    const QStringList logged = fluidlog::errorsSince(logMark);
+    ASSERT_FALSE(logged.isEmpty());
+    EXPECT_TRUE(logged.join(u' ').contains(QStringLiteral("PulseAudio"))) << logged.join(u' ').toStdString();
+}
+
+// The transfer signal's base cycle at 24000 samples a second: 2 kHz.
+constexpr unsigned char kCycle[] = {192, 255, 255, 255, 255, 192, 64, 0, 0, 0, 0, 64};
+constexpr int kWaveRate = 24000;
+
+//! `bursts` bursts of `burstMs` after `leadMs` of silence, `gapMs` apart; the file ends with the last burst.
+QString writeBursts(const QTemporaryDir& dir, int leadMs, int bursts, int burstMs, int gapMs)
+{
+    QByteArray samples(leadMs * kWaveRate / 1000, char(128));
+    for (int b = 0; b < bursts; ++b) {
+        if (b > 0)
+            samples += QByteArray(gapMs * kWaveRate / 1000, char(128));
+        for (int i = 0; i < burstMs * kWaveRate / 1000; ++i)
+            samples += char(kCycle[i % std::size(kCycle)]);
+    }
+    auto le32 = [](quint32 v) {
+        const char bytes[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        return QByteArray(bytes, 4);
+    };
+    const QByteArray format("\x01\0\x01\0", 4);
+    QByteArray file = "RIFF" + le32(36 + samples.size()) + "WAVEfmt " + le32(16) + format + le32(kWaveRate)
+                      + le32(kWaveRate) + QByteArray("\x01\0\x08\0", 4) + "data" + le32(samples.size()) + samples;
+    const QString path = dir.filePath(QStringLiteral("temp.wav"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
+        return {};
+    return path;
+}
+
+TEST_F(RealSound, TheWavePlayerReturnsWhenTheLastBurstHasBeenHeard)
+{
+    QTemporaryDir dir;
+    const QString wave = writeBursts(dir, 200, 3, 100, 100);
+    ASSERT_FALSE(wave.isEmpty());
+
+    PulseWavePlayer player;
+    const auto played = player.play(wave);
+    const auto returned = SteadyClock::now();
+    ASSERT_TRUE(played.has_value()) << played.error().toStdString();
+    std::this_thread::sleep_for(200ms);
+    const auto recording = m_recorder->stop();
+
+    const auto bursts = findNotes(recording, 0.1f * peakOf(recording));
+    ASSERT_EQ(bursts.size(), 3u);
+    for (std::size_t i = 0; i < bursts.size(); ++i) {
+        EXPECT_NEAR(bursts[i].endMs - bursts[i].startMs, 100.0, 1.0) << "burst " << i + 1;
+        if (i > 0) {
+            EXPECT_NEAR(bursts[i].startMs - bursts[i - 1].startMs, 200.0, 1.0) << "burst " << i + 1;
+        }
+    }
+    const auto lastHeard = m_recorder->heardNoLaterThan(std::size_t(bursts.back().endMs * MonitorRecorder::kRate / 1000));
+    // Drain returns once the end has been heard (a few milliseconds after it
+    // here); a player that returned a buffer early would cut the signal short.
+    EXPECT_GT(msBetween(lastHeard, returned), -5.0);
+    EXPECT_LT(msBetween(lastHeard, returned), 200.0);
+}
+
+TEST_F(RealSound, TheWavePlayerReportsAServerThatGoesAwayWhilePlaying)
+{
+    QTemporaryDir dir;
+    const QString wave = writeBursts(dir, 0, 6, 400, 100);
+    ASSERT_FALSE(wave.isEmpty());
+
+    PulseWavePlayer player;
+    auto playing = std::async(std::launch::async, [&] { return player.play(wave); });
+    std::this_thread::sleep_for(500ms);
+    m_recorder->stop();
+    m_server->stop();
+    const auto gone = SteadyClock::now();
+    const auto played = playing.get();
+    EXPECT_LT(SteadyClock::now() - gone, 1000ms) << "it waited for a sound that could not be heard";
+    ASSERT_FALSE(played.has_value());
+    EXPECT_TRUE(played.error().startsWith(QStringLiteral("the sound server broke off"))) << played.error().toStdString();
+}
+
+} // namespace
+} // namespace tw::test

@@ -14,6 +14,5 @@ inline constexpr int kPreambleSyncs = 3;  //!< sync markers in front of the firs
 inline constexpr int kRowBits = 8;        //!< bits of a row frame
 inline constexpr int kEndFrameBits = 7;   //!< bits of the end frame, all 1
 inline constexpr int kTempoBits = 8;      //!< bits of the tempo frame: 11111, then the tempo code
-inline constexpr int kTempoLeadOnes = 5;
 
 } // namespace tw

@@ -67,4 +67,9 @@ QString TempoCode(int tempoItemData)
     return QString::number(tempoItemData).rightJustified(3, u'0');
 }
 
+QString tempoFrameText(int tempoItemData)
+{
+    return QStringLiteral("11111") + TempoCode(tempoItemData);
+}
+
 } // namespace tw

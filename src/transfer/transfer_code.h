@@ -84,4 +84,7 @@ inline constexpr bool exceedsSendLimit(qsizetype rowCount) { return rowCount > k
 //! The tempo's transfer code: the item data in decimal, at least three digits.
 QString TempoCode(int tempoItemData);
 
+//! The bits of the tempo frame in sending order: five 1 bits, then the tempo code.
+QString tempoFrameText(int tempoItemData);
+
 } // namespace tw

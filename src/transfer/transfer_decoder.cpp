@@ -185,7 +185,7 @@ private:
                                .arg(bits.size()).arg(kTempoBits));
         const QString text = bitText(bits);
         for (const TempoItem& item : TempoItems)
-            if (text == QString(kTempoLeadOnes, u'1') + TempoCode(item.itemData))
+            if (text == tempoFrameText(item.itemData))
                 return item.itemData;
         return failure(DecodeProblem::UnknownTempoCode,
                        QStringLiteral("the tempo frame carries the unknown bits %1").arg(text));

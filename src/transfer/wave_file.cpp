@@ -113,8 +113,6 @@ std::expected<void, WriteError> WriteWaveHeader(QIODevice& device, quint32 sampl
 
 QByteArray transferSamples(const SendTable& table, int tempoItemData)
 {
-    const QString tempoText = QStringLiteral("11111") + TempoCode(tempoItemData);
-
     QByteArray samples;
     SampleStream out(samples);
     out.silence(kLeadIn);
@@ -135,7 +133,7 @@ QByteArray transferSamples(const SendTable& table, int tempoItemData)
     out.silence(kEndPause);
 
     out.burst(Symbol::TempoMarker);
-    for (const QChar c : tempoText.first(kTempoBits))
+    for (const QChar c : tempoFrameText(tempoItemData).first(kTempoBits))
         out.bit(c == u'1');
 
     out.silence(kLeadOut);

@@ -1,9 +1,11 @@
+#include "support/printers.h"
 #include "transfer/transfer_code.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace tw {
 namespace {
@@ -154,12 +156,15 @@ TEST(EncodeMelody, StopsAtTheFirstInvalidRow)
     EXPECT_EQ(table.error().code, 999);
 }
 
-TEST(TempoCode, ItemDataWithAtLeastThreeDigits)
+TEST(TempoCode, ItemDataWithAtLeastThreeDigitsAfterFiveOnes)
 {
-    for (const auto& [itemData, code] : {std::pair{11, "011"}, std::pair{100, "100"},
-                                         std::pair{101, "101"}, std::pair{110, "110"},
-                                         std::pair{111, "111"}, std::pair{1, "001"}})
+    for (const auto& [itemData, code, frame] :
+         {std::tuple{11, "011", "11111011"}, std::tuple{100, "100", "11111100"},
+          std::tuple{101, "101", "11111101"}, std::tuple{110, "110", "11111110"},
+          std::tuple{111, "111", "11111111"}, std::tuple{1, "001", "11111001"}}) {
         EXPECT_EQ(TempoCode(itemData), QString::fromLatin1(code));
+        EXPECT_EQ(tempoFrameText(itemData), QString::fromLatin1(frame));
+    }
 }
 
 } // namespace

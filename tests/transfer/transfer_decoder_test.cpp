@@ -1,4 +1,5 @@
 #include "recordings.h"
+#include "support/printers.h"
 #include "transfer/transfer_decoder.h"
 #include "transfer/wave_file.h"
 

@@ -145,8 +145,7 @@ TEST(TransferSamples, SampleCountFormulaHoldsForEveryMessage)
                                               : key(generator) * 10 + length(generator)));
         const SendTable table = tableOf(rows);
         for (const TempoItem& tempo : TempoItems) {
-            const QString tempoText = QStringLiteral("11111") + TempoCode(tempo.itemData);
-            qsizetype n = 3608 - 12 * tempoText.count(u'1');
+            qsizetype n = 3608 - 12 * tempoFrameText(tempo.itemData).count(u'1');
             for (int r = 0; r < table.SendRowCount; ++r)
                 n += 597 - 12 * ones(table.SendBits[std::size_t(r)]);
             EXPECT_EQ(transferSamples(table, tempo.itemData).size(), n)

@@ -1,19 +1,174 @@
 #include "shell/editor.h"
 
-// Placeholder bodies until this group of handlers is built.
-namespace tw {
+#include <algorithm>
 
-void Editor::imgInsert_MouseDown(int, int, double, double) { }
-void Editor::imgInsert_MouseUp(int, int, double, double) { }
-void Editor::imgDel_MouseDown(int, int, double, double) { }
-void Editor::imgDel_MouseUp(int, int, double, double) { }
-void Editor::imgCopy_MouseDown(int, int, double, double) { }
-void Editor::imgCopy_MouseUp(int, int, double, double) { }
-void Editor::imgPaste_MouseDown(int, int, double, double) { }
-void Editor::imgPaste_MouseUp(int, int, double, double) { }
-void Editor::mnuInsert_Click() { }
-void Editor::mnuDel_Click() { }
-void Editor::mnuCopy_Click() { }
-void Editor::mnuPaste_Click() { }
+namespace tw {
+namespace {
+
+const QString kInsertLimitMessage = QStringLiteral("500行を超えるので、挿入することが出来ません。");
+const QString kCopyLimitMessage = QStringLiteral("250行よりも多くコピーすることは出来ません");
+const QString kPasteLimitMessage = QStringLiteral("貼り付け後に500行を超えるので、貼り付けできません。");
+
+constexpr int kMaxCopiedRows = 250;
+
+// The command states each edit ends with.
+constexpr CommandSettings kAfterInsert{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep, Keep, On};
+constexpr CommandSettings kAfterDeleteOfEveryRow{On, Off, Off, Keep, Off, On, On, On, On, On, On, On};
+constexpr CommandSettings kAfterDelete{On, On, On, Keep, On, On, On, On, On, On, On, On};
+constexpr CommandSettings kAfterCopy{Keep, Keep, Keep, On, Keep, Keep, Keep, Keep, Keep, Keep, On, Off};
+constexpr CommandSettings kAfterPaste{Off, On, On, On, On, On, On, On, On, On, On, On};
+
+} // namespace
+
+// ---- Toolbar images and their menu entries ----------------------------------
+
+void Editor::imgInsert_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Insert, PictureStore::Insert, button);
+}
+
+void Editor::imgInsert_MouseUp(int button, int, double x, double y)
+{
+    if (releaseTool(ToolImage::Insert, PictureStore::Insert, button, x, y))
+        insertRow();
+}
+
+void Editor::imgDel_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Del, PictureStore::Del, button);
+}
+
+void Editor::imgDel_MouseUp(int button, int, double x, double y)
+{
+    if (releaseTool(ToolImage::Del, PictureStore::Del, button, x, y))
+        deleteRows();
+}
+
+void Editor::imgCopy_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Copy, PictureStore::Copy, button);
+}
+
+void Editor::imgCopy_MouseUp(int button, int, double x, double y)
+{
+    if (releaseTool(ToolImage::Copy, PictureStore::Copy, button, x, y))
+        copyRows();
+}
+
+void Editor::imgPaste_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Paste, PictureStore::Paste, button);
+}
+
+void Editor::imgPaste_MouseUp(int button, int, double x, double y)
+{
+    if (releaseTool(ToolImage::Paste, PictureStore::Paste, button, x, y))
+        pasteRows();
+}
+
+void Editor::mnuInsert_Click() { imgInsert_MouseUp(kLeftButton, 0, 1.0, 1.0); }
+void Editor::mnuDel_Click() { imgDel_MouseUp(kLeftButton, 0, 1.0, 1.0); }
+void Editor::mnuCopy_Click() { imgCopy_MouseUp(kLeftButton, 0, 1.0, 1.0); }
+void Editor::mnuPaste_Click() { imgPaste_MouseUp(kLeftButton, 0, 1.0, 1.0); }
+
+// ---- The commands -------------------------------------------------------------
+
+void Editor::insertRow()
+{
+    // Entry 0 holds the undo snapshot's row count; it is never a place to insert at.
+    if (!hasCurrentRow())
+        return;
+    if (EndRow > kMaxRows) {
+        showMessage(kInsertLimitMessage, MessageIcon::Error);
+        return;
+    }
+    TakeUndoSnapshot(CurrentRow);
+    // On the end line nothing moves: its entry becomes the new row as it is.
+    if (CurrentRow < EndRow) {
+        const auto current = ScoreData.begin() + CurrentRow;
+        std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + 1);
+        *current = kEmptyRow;
+    }
+    ++EndRow;
+    showRowsAgain();
+    SetCommandStates(kAfterInsert);
+    Saved = false;
+}
+
+void Editor::deleteRows()
+{
+    const SelectedRange block = GetSelectedRange();
+    // Nothing selected, or only the end line: there is no row to delete.
+    if (block.first == 0 || block.first >= EndRow)
+        return;
+    TakeUndoSnapshot(block.first);
+    // The rows after the block move up. Everything from the new end line on is
+    // cleared: that includes a pending code that stood on the old end line,
+    // whose entry ends below and which is no row to keep.
+    const int count = block.last - block.first + 1;
+    std::copy(ScoreData.begin() + block.last + 1, ScoreData.begin() + EndRow,
+              ScoreData.begin() + block.first);
+    EndRow -= count;
+    std::fill(ScoreData.begin() + EndRow, ScoreData.end(), kEmptyRow);
+    CurrentRow = block.first;
+    ClearKeySelection();
+    ClearLengthSelection();
+    SetCommandStates(EndRow == 1 ? kAfterDeleteOfEveryRow : kAfterDelete);
+    showRowsAgain();
+    Saved = false;
+}
+
+void Editor::copyRows()
+{
+    const SelectedRange block = GetSelectedRange();
+    if (block.first == 0)
+        return;
+    const int count = block.last - block.first + 1;
+    // A refused copy keeps the earlier one, which can still be pasted.
+    if (count > kMaxCopiedRows) {
+        showMessage(kCopyLimitMessage, MessageIcon::Error);
+        return;
+    }
+    CopyCount = count;
+    for (int i = 0; i < count; ++i)
+        CopyBuffer[std::size_t(i)] = QString::number(ScoreData[std::size_t(block.first + i)]);
+    SetCommandStates(kAfterCopy);
+}
+
+void Editor::pasteRows()
+{
+    if (!hasCurrentRow())
+        return;
+    if (EndRow - 1 + CopyCount > kMaxRows) {
+        showMessage(kPasteLimitMessage, MessageIcon::Error);
+        return;
+    }
+    TakeUndoSnapshot(CurrentRow);
+    // The current row and the rows after it move down; on the end line none move.
+    const auto current = ScoreData.begin() + CurrentRow;
+    std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + CopyCount);
+    for (int i = 0; i < CopyCount; ++i)
+        current[i] = RowCode(CopyBuffer[std::size_t(i)].toInt());
+    EndRow += CopyCount;
+    showRowsAgain();
+    SetCommandStates(kAfterPaste);
+    Saved = false;
+}
+
+// ---- Steps shared by the row edits ----------------------------------------------
+
+bool Editor::hasCurrentRow() const { return CurrentRow >= 1 && CurrentRow <= EndRow; }
+
+void Editor::showRowsAgain()
+{
+    ports_.list.clear();
+    RebuildScoreList();
+    // SelectRow alone leaves the row above the end line selected; the current
+    // row is the one the next entry and the next edit act on, so it must be the
+    // one the user sees selected.
+    SelectRow(CurrentRow);
+    if (CurrentRow == EndRow)
+        ports_.list.moveCaretDown();
+}
 
 } // namespace tw

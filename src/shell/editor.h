@@ -201,6 +201,17 @@ private:
     //! The fields a row code shows; a pending code shows what was known while it was pending.
     RowFields rowFields(RowCode code) const;
 
+    // Row edits (score/edit_commands.cpp, score/undo.cpp).
+    void insertRow();
+    void deleteRows();
+    void copyRows();
+    void pasteRows();
+    void undoLastEdit();
+    //! Whether CurrentRow is a row or the end line; entry 0 is neither.
+    bool hasCurrentRow() const;
+    //! Rebuilds the list from ScoreData and selects the current row, the end line included.
+    void showRowsAgain();
+
     Ports ports_;
     RowFields pendingFields_;
 };

@@ -22,7 +22,7 @@ public:
     bool programExists(const QString& program) const override;
     std::vector<ProgramCall> volumeControls() const override;
 
-    //! The about box while it is loaded, for the screenshot tool and tests.
+    //! The about box while it is loaded; none once it has unloaded itself.
     AboutBox* aboutBox() const { return about_; }
 
 private:

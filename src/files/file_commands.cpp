@@ -1,13 +1,176 @@
+#include "files/melody_file.h"
+#include "files/read_failure.h"
+#include "files/save_file.h"
+#include "files/title.h"
 #include "shell/editor.h"
 
-// Placeholder bodies until this group of handlers is built.
-namespace tw {
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <span>
 
-void Editor::imgOpen_MouseDown(int, int, double, double) { }
-void Editor::imgOpen_MouseUp(int, int, double, double) { }
-void Editor::mnuOpen_Click() { }
-void Editor::imgSave_MouseDown(int, int, double, double) { }
-void Editor::imgSave_MouseUp(int, int, double, double) { }
-void Editor::mnuSave_Click() { }
+namespace tw {
+namespace {
+
+const QString kMelodyFilter = QStringLiteral("(*.tun)");
+const QString kMelodyExtension = QStringLiteral(".tun");
+const QString kNoDataMessage = QStringLiteral("データがありません");
+const QString kOverwriteQuestion = QStringLiteral("上書きしてもよろしいですか？");
+const QString kDiscardQuestion = QStringLiteral("編集中のデータが初期化されます。よろしいですか？");
+const QString kMissingFileMessage = QStringLiteral("ファイルが存在しません。");
+
+constexpr CommandSettings kAfterSave{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Off, Keep, Keep, Off};
+constexpr CommandSettings kAfterOpen{On, On, On, Off, On, On, On, On, Off, On, On, Off};
+
+//! The name the save dialog offers: that of the document's file, or for a document that has
+//! none the file name made of its title.
+QString offeredName(const QString& filePath, const QString& title)
+{
+    const QString name = QFileInfo(filePath).fileName();
+    return name.isEmpty() ? MakeFileName(title) : name;
+}
+
+//! The whole melody of a file, or the message that tells why it could not be read.
+std::expected<MelodyReadResult, Message> readMelody(const QString& path)
+{
+    // A folder cannot be opened, and a device or a pipe may block the open or never end.
+    const QFileInfo info(path);
+    if (info.isDir())
+        return std::unexpected(readFailureMessage(path, kFolderReason));
+    if (!info.isFile())
+        return std::unexpected(readFailureMessage(path, kNotAFileReason));
+
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::unexpected(readFailureMessage(path, readFailureReason(errno ? errno : EIO)));
+    errno = 0;
+    auto melody = readMelodyFile(file);
+    if (!melody)
+        return std::unexpected(readFailureMessage(path, readFailureReason(errno ? errno : EIO)));
+    return *std::move(melody);
+}
+
+} // namespace
+
+// ---- Save -------------------------------------------------------------------------
+
+void Editor::imgSave_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Save, PictureStore::Save, button);
+}
+
+void Editor::imgSave_MouseUp(int button, int, double x, double y)
+{
+    if (!releaseTool(ToolImage::Save, PictureStore::Save, button, x, y))
+        return;
+    // A title or a tempo alone is never saved.
+    if (EndRow == 1) {
+        showMessage(kNoDataMessage, MessageIcon::Error);
+        return;
+    }
+    const QString title = ports_.controls.titleText();
+    if (FilePath == kUntitled)
+        FilePath = MakeFileName(title);
+    FilePath = ports_.dialogs.showSaveDialog(kMelodyFilter, ports_.dialogs.currentFolder(),
+                                             offeredName(FilePath, title));
+    if (FilePath.isEmpty())
+        return;
+    // Case-sensitive on purpose: song.TUN is saved as song.TUN.tun.
+    if (!FilePath.endsWith(kMelodyExtension))
+        FilePath += kMelodyExtension;
+    if (QFileInfo::exists(FilePath) && ask(kOverwriteQuestion) == MessageAnswer::Cancel)
+        return;
+
+    // The file is replaced only once the new content is complete: a failure at any point
+    // leaves the old melody on disk as it was.
+    const QString tempoText = text(TempoItems[std::size_t(ports_.controls.tempoIndex())].text);
+    const std::span<const RowCode> rows(ScoreData.data() + 1, std::size_t(EndRow - 1));
+    const auto saved = saveFile(FilePath, [&](QIODevice& file) {
+        return writeMelodyFile(file, title, tempoText, rows);
+    });
+    if (!saved) {
+        ports_.messages.show(writeErrorMessage(saved.error()));
+        return;
+    }
+
+    Saved = true;
+    // The current row is selected again, also when it is the end line, which SelectRow
+    // alone leaves unselected.
+    SelectRow(CurrentRow);
+    if (CurrentRow == EndRow)
+        ports_.list.moveCaretDown();
+    SetCommandStates(kAfterSave);
+}
+
+void Editor::mnuSave_Click()
+{
+    imgSave_MouseUp(kLeftButton, 0, 1.0, 1.0);
+}
+
+// ---- Open -------------------------------------------------------------------------
+
+void Editor::imgOpen_MouseDown(int button, int, double, double)
+{
+    pressTool(ToolImage::Open, PictureStore::Open, button);
+}
+
+void Editor::imgOpen_MouseUp(int button, int, double x, double y)
+{
+    if (!releaseTool(ToolImage::Open, PictureStore::Open, button, x, y))
+        return;
+    // Title and tempo changes alone are not worth the question.
+    if (!Saved && EndRow > 1 && ask(kDiscardQuestion) == MessageAnswer::Cancel)
+        return;
+    const QString path = ports_.dialogs.showOpenDialog(kMelodyFilter, ports_.dialogs.currentFolder());
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        showMessage(kMissingFileMessage);
+        return;
+    }
+    // The file is read to its end before the document is reset: a file that cannot be read
+    // leaves the document as it was, unsaved changes included.
+    const auto melody = readMelody(path);
+    if (!melody) {
+        ports_.messages.show(melody.error());
+        return;
+    }
+
+    ResetDocument();
+    FilePath = path;
+    std::ranges::copy(melody->rows, ScoreData.begin() + 1);
+    EndRow = int(melody->rows.size()) + 1;
+    if (melody->tempoText) {
+        ports_.controls.setTempoIndex(tempoIndexOf(*melody->tempoText));
+        cmbTempo_Click();
+    }
+    if (melody->title) {
+        // Already cut to the limit: the reader has told the title box's message.
+        ports_.controls.setTitleText(*melody->title);
+        txtTitle_Change();
+    }
+    CurrentRow = 1;
+    ports_.list.clear();
+    RebuildScoreList();
+    ClearKeySelection();
+    ClearLengthSelection();
+    EntryOpen = false;
+    SelectRow(CurrentRow);
+    SetCommandStates(kAfterOpen);
+    // The title and tempo handlers marked the document modified; it is the file's melody.
+    Saved = true;
+
+    // What reading found, in the order it was found: the title limit, then the row limit or
+    // the closing message.
+    for (const Message& message : melody->messages)
+        ports_.messages.show(message);
+}
+
+void Editor::mnuOpen_Click()
+{
+    imgOpen_MouseUp(kLeftButton, 0, 1.0, 1.0);
+}
 
 } // namespace tw

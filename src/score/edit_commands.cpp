@@ -83,7 +83,8 @@ void Editor::insertRow()
         return;
     }
     TakeUndoSnapshot(CurrentRow);
-    // On the end line nothing moves: its entry becomes the new row as it is.
+    // On the end line nothing moves: its entry becomes the new row as it is,
+    // which keeps a row pending there pending, now as a row of the score.
     if (CurrentRow < EndRow) {
         const auto current = ScoreData.begin() + CurrentRow;
         std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + 1);
@@ -121,6 +122,7 @@ void Editor::deleteRows()
 void Editor::copyRows()
 {
     const SelectedRange block = GetSelectedRange();
+    // Nothing selected: entry 0 is no row to copy.
     if (block.first == 0)
         return;
     const int count = block.last - block.first + 1;

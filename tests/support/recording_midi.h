@@ -6,6 +6,7 @@
 #include "shell/ports.h"
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,12 @@ public:
         isOpen = opens;
         return opens;
     }
-    void shortMessage(std::uint32_t message) override { messages.push_back(message); }
+    void shortMessage(std::uint32_t message) override
+    {
+        messages.push_back(message);
+        if (onMessage)
+            onMessage(message);
+    }
     void close() override
     {
         ++closeCalls;
@@ -34,6 +40,8 @@ public:
     int openCalls = 0;
     int closeCalls = 0;
     std::vector<std::uint32_t> messages;
+    //! Runs after each message is recorded: a test notes what else holds at that moment.
+    std::function<void(std::uint32_t)> onMessage;
 };
 
 } // namespace tw::test

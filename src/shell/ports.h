@@ -142,7 +142,8 @@ public:
 class FileDialogPort {
 public:
     virtual ~FileDialogPort() = default;
-    //! Makes the program's folder the process's current folder (start-up).
+    //! Makes the program's folder the process's current folder (start-up); where the
+    //! user may not write there (an installed program), the documents folder instead.
     virtual void makeProgramFolderCurrent() = 0;
     //! The folder the next dialog starts in: the current folder after start-up,
     //! then the folder of the last chosen file.

@@ -1,0 +1,241 @@
+// The file dialog adapter, offscreen: what each dialog offers, what it gives back, and the
+// current folder that follows the chosen file. A shown QFileDialog is driven as a user would:
+// its file name field is filled in and the dialog accepted.
+
+#include "file_commands/unprivileged_user.h"
+#include "support/printers.h"
+
+#include "shell/gui/file_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <optional>
+
+namespace tw::test {
+namespace {
+
+//! One application for the whole run, never destroyed (Qt's clean-up among the exit handlers
+//! is not safe).
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "file_dialogs_test";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+//! What the dialog showed when it came up.
+struct Shown {
+    QStringList filters;
+    QString folder;
+    QString name;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    bool questionAsked = false;  //!< a message box came up over the dialog
+};
+
+//! Once the next file dialog is shown, notes what it shows and runs `act` on it; a message
+//! box that comes up over it is noted and closed, so no test can hang on one.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<void(QFileDialog&)> act) : m_act(std::move(act))
+    {
+        // A timer of its own: one left over must not fire into the next test's dialog.
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start(20);
+    }
+
+    const Shown& shown() const { return m_shown; }
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            m_shown.questionAsked = true;
+            box->reject();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !m_acted) {
+            m_acted = true;
+            m_shown.filters = dialog->nameFilters();
+            m_shown.folder = dialog->directory().absolutePath();
+            m_shown.name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            m_shown.fileMode = dialog->fileMode();
+            m_act(*dialog);
+        }
+        // Until the dialog has come and gone; a dialog that never does fails the test, not hangs it.
+        if ((m_acted && !modal) || ++m_polls >= kMaxPolls) {
+            m_timer.stop();
+            if (modal)
+                modal->close();
+        }
+    }
+
+    static constexpr int kMaxPolls = 500;
+    std::function<void(QFileDialog&)> m_act;
+    QTimer m_timer;
+    Shown m_shown;
+    bool m_acted = false;
+    int m_polls = 0;
+};
+
+//! Types a name into the dialog's name field and confirms it.
+std::function<void(QFileDialog&)> choose(const QString& name)
+{
+    return [name](QFileDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        QMetaObject::invokeMethod(&dialog, "accept", Qt::QueuedConnection);
+    };
+}
+
+void cancel(QFileDialog& dialog) { QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection); }
+
+class FileDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        application();
+        ASSERT_TRUE(m_folder.isValid());
+        QDir(m_folder.path()).mkpath(QStringLiteral("songs"));
+        QFile existing(m_folder.filePath(QStringLiteral("songs/old.tun")));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        QDir::setCurrent(m_folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
+
+    QString root() const { return m_folder.path(); }
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+    gui::FileDialogs m_dialogs{nullptr};
+
+private:
+    QString m_previous = QDir::currentPath();
+    QTemporaryDir m_folder;
+};
+
+TEST_F(FileDialogsTest, TheSaveDialogOffersTheNameAndGivesBackWhatWasTypedWithoutExtension)
+{
+    DialogDriver driver(choose(QStringLiteral("song")));
+
+    const QString chosen = m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"),
+                                                    QStringLiteral("Song- A-B-mid"));
+
+    EXPECT_EQ(driver.shown().filters, QStringList{"(*.tun)"});
+    EXPECT_EQ(driver.shown().folder, path("songs"));
+    EXPECT_EQ(driver.shown().name, "Song- A-B-mid");
+    EXPECT_EQ(chosen, path("songs/song"));
+    EXPECT_EQ(QDir::currentPath(), path("songs"));
+}
+
+TEST_F(FileDialogsTest, TheSaveDialogLeavesTheOverwriteQuestionToTheCommand)
+{
+    DialogDriver driver(choose(QStringLiteral("old.tun")));
+
+    const QString chosen = m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), {});
+
+    EXPECT_FALSE(driver.shown().questionAsked);
+    EXPECT_EQ(chosen, path("songs/old.tun"));
+}
+
+TEST_F(FileDialogsTest, TheNextDialogOfEitherKindStartsInTheChosenFilesFolder)
+{
+    DialogDriver opening(choose(QStringLiteral("songs/old.tun")));
+    const QString opened = m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), m_dialogs.currentFolder());
+
+    EXPECT_EQ(opening.shown().filters, QStringList{"(*.tun)"});
+    EXPECT_EQ(opening.shown().folder, root());
+    EXPECT_EQ(opening.shown().fileMode, QFileDialog::ExistingFile);
+    EXPECT_EQ(opened, path("songs/old.tun"));
+    EXPECT_EQ(m_dialogs.currentFolder(), path("songs"));
+
+    DialogDriver saving(cancel);
+    m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), m_dialogs.currentFolder(), {});
+    EXPECT_EQ(saving.shown().folder, path("songs"));
+}
+
+TEST_F(FileDialogsTest, CancelGivesTheEmptyTextAndKeepsTheCurrentFolder)
+{
+    DialogDriver driver(cancel);
+
+    EXPECT_EQ(m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), path("songs")), "");
+    EXPECT_EQ(QDir::currentPath(), root());
+}
+
+// ---- Where the first dialog starts ------------------------------------------------------
+
+struct StartCase {
+    const char* name;
+    bool programWritable;
+    bool documentsExist;
+    const char* expected;  //!< below the test's home folder; "" for the home folder itself
+};
+
+void PrintTo(const StartCase& start, std::ostream* os) { *os << start.name; }
+
+class StartFolder : public ::testing::TestWithParam<StartCase> {
+protected:
+    void TearDown() override
+    {
+        m_user.reset();
+        restore("HOME", m_oldHome);
+        restore("XDG_CONFIG_HOME", m_oldConfig);
+        chmod(m_home.filePath("program").toLocal8Bit().constData(), 0755);
+    }
+
+    static void restore(const char* name, const std::optional<QByteArray>& value)
+    {
+        if (value)
+            qputenv(name, *value);
+        else
+            qunsetenv(name);
+    }
+    static std::optional<QByteArray> valueOf(const char* name)
+    {
+        return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    }
+
+    QTemporaryDir m_home;
+    std::optional<QByteArray> m_oldHome = valueOf("HOME");
+    std::optional<QByteArray> m_oldConfig = valueOf("XDG_CONFIG_HOME");
+    std::optional<UnprivilegedUser> m_user;
+};
+
+TEST_P(StartFolder, IsTheProgramFolderWhereTheUserMayWriteElseDocumentsElseHome)
+{
+    // Everything readable for the ordinary user the test becomes; only the program folder's
+    // write permission differs.
+    QDir home(m_home.path());
+    home.mkpath(QStringLiteral("program"));
+    if (GetParam().documentsExist)
+        home.mkpath(QStringLiteral("Documents"));
+    chmod(home.path().toLocal8Bit().constData(), 0755);
+    chmod(home.filePath("program").toLocal8Bit().constData(), GetParam().programWritable ? 0777 : 0555);
+    // A home of the test's own, without a user-dirs file naming another documents folder.
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+    if (const QString failure = m_user.emplace().failure(); !failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+
+    const QString expected = *GetParam().expected ? home.filePath(GetParam().expected) : home.path();
+    EXPECT_EQ(gui::startFolder(home.filePath("program")), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(, StartFolder,
+                         ::testing::Values(StartCase{"Writable", true, true, "program"},
+                                           StartCase{"InstalledWithDocuments", false, true, "Documents"},
+                                           StartCase{"InstalledWithoutDocuments", false, false, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tw::test

@@ -1,11 +1,39 @@
+// Tunewright: the start of the desktop editor.
+//
+// The order is the splash window's: refuse a second instance before any main
+// window exists, load the main window hidden (which opens the MIDI output and
+// may report that it cannot), then show the splash with the version; its
+// timer shows the main window two seconds later.
+
+#include "playback/fluidsynth_midi_out.h"
+#include "shell/editor.h"
+#include "shell/gui/artwork.h"
+#include "shell/gui/main_window.h"
+#include "shell/gui/message_boxes.h"
+#include "shell/gui/single_instance.h"
+#include "shell/gui/splash_window.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Tunewright"));
-    label.setWindowTitle(QStringLiteral("Tunewright"));
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(tw::kAppTitle);
+    QApplication::setDesktopFileName(QStringLiteral("org.tunewright.Tunewright"));
+    QApplication::setWindowIcon(tw::art::appIcon());
+
+    tw::gui::SingleInstance instance;
+    if (!instance.acquire()) {
+        tw::gui::MessageBoxes().show({QStringLiteral("既に起動しています。")});
+        return 0;
+    }
+
+    tw::gui::MainWindow::Services services;
+    services.midi = std::make_unique<tw::FluidSynthMidiOut>();
+    tw::gui::MainWindow window(std::move(services));
+    window.load();
+
+    tw::gui::SplashWindow splash(window);
+    splash.show();
+    return QApplication::exec();
 }

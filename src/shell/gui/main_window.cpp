@@ -1,0 +1,127 @@
+#include "shell/gui/main_window.h"
+
+#include "shell/editor.h"
+#include "shell/gui/about_box.h"
+#include "shell/gui/animation_view.h"
+#include "shell/gui/artwork.h"
+#include "shell/gui/controls_adapter.h"
+#include "shell/gui/event_loop_clock.h"
+#include "shell/gui/file_dialogs.h"
+#include "shell/gui/help_services.h"
+#include "shell/gui/layout.h"
+#include "shell/gui/menu_bar.h"
+#include "shell/gui/message_boxes.h"
+#include "shell/gui/score_list_adapter.h"
+#include "shell/gui/score_list_widget.h"
+#include "shell/gui/sending_window.h"
+#include "shell/gui/silent_midi_out.h"
+#include "shell/gui/window_controls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace tw::gui {
+
+//! The ports that only the window itself can give: they sit on its widgets.
+struct MainWindow::Adapters {
+    Adapters(const WindowWidgets& widgets, std::function<void()> endApplication)
+        : list(*widgets.lstScore),
+          controls(widgets, std::move(endApplication)),
+          animation(*widgets.imgAnime, *widgets.imgFall)
+    {
+    }
+
+    ScoreListAdapter list;
+    ControlsAdapter controls;
+    EventLoopClock clock;
+    AnimationView animation;
+};
+
+namespace {
+
+template <typename Port, typename Default, typename... Args>
+void fillIn(std::unique_ptr<Port>& service, Args&&... args)
+{
+    if (!service)
+        service = std::make_unique<Default>(std::forward<Args>(args)...);
+}
+
+//! The client area: the background picture with every control at its place.
+QWidget* buildClient(QWidget& window, WindowWidgets& widgets)
+{
+    auto* client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(layout::kClientSize);
+    QPalette palette = client->palette();
+    palette.setBrush(QPalette::Window, art::background());
+    // Selections in the artwork's walnut and cream rather than the desktop's blue.
+    palette.setColor(QPalette::Highlight, QColor(0x6e, 0x45, 0x28));
+    palette.setColor(QPalette::HighlightedText, QColor(0xf7, 0xef, 0xdc));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    widgets.client = client;
+
+    buildDocumentControls(*client, widgets);
+    buildEntryButtons(*client, widgets);
+    buildToolImages(*client, widgets);
+    buildDecoration(*client, widgets);
+    return client;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Services services) : services_(std::move(services))
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(kAppTitle);
+    setCentralWidget(buildClient(*this, widgets_));
+    buildMenuBar(*menuBar(), widgets_);
+    // The layout is fixed: the window is exactly the menu bar and the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    fillIn<MidiOutPort, SilentMidiOut>(services_.midi);
+    fillIn<MessageBoxPort, MessageBoxes>(services_.messages);
+    fillIn<FileDialogPort, FileDialogs>(services_.dialogs, this);
+    fillIn<TransferPort, TransferServices>(services_.transfer, this);
+    fillIn<HelpPort, HelpServices>(services_.help, this);
+    adapters_ = std::make_unique<Adapters>(widgets_, [this] { endApplication(); });
+
+    editor_ = std::make_unique<Editor>(Ports{
+        adapters_->list, adapters_->controls, *services_.messages, *services_.midi, adapters_->clock,
+        *services_.dialogs, *services_.transfer, *services_.help, adapters_->animation});
+
+    connectDocumentControls(widgets_, *editor_);
+    connectEntryButtons(widgets_, *editor_);
+    connectToolImages(widgets_, *editor_);
+    connectDecoration(widgets_, *editor_);
+    connectMenuBar(widgets_, *editor_);
+    connect(&adapters_->animation, &AnimationView::animeTick, this, [this] { editor_->timerAnime_Timer(); });
+    connect(&adapters_->animation, &AnimationView::fallTick, this, [this] { editor_->timerFall_Timer(); });
+}
+
+// The editor goes first: it holds references into the adapters and services.
+MainWindow::~MainWindow() { editor_.reset(); }
+
+void MainWindow::load() { editor_->Form_Load(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!ending_ && editor_->Form_Unload() == Closing::Refused) {
+        event->ignore();
+        return;
+    }
+    endApplication();
+    event->accept();
+}
+
+void MainWindow::endApplication()
+{
+    if (std::exchange(ending_, true))
+        return;
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+} // namespace tw::gui

@@ -1,0 +1,61 @@
+#include "shell/gui/splash_window.h"
+
+#include "shell/editor.h"
+#include "shell/gui/artwork.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace tw::gui {
+
+namespace {
+
+constexpr int kSplashMs = 2000;
+// The version sits in the plain strip the picture leaves at its bottom.
+constexpr int kVersionStrip = 28;
+
+} // namespace
+
+QString SplashWindow::versionText()
+{
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(TUNEWRIGHT_VERSION_MAJOR)
+        .arg(TUNEWRIGHT_VERSION_MINOR)
+        .arg(TUNEWRIGHT_VERSION_PATCH);
+}
+
+SplashWindow::SplashWindow(QWidget& mainWindow)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), main_(mainWindow)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(kAppTitle);
+
+    const QPixmap picture = art::splash();
+    setFixedSize(picture.size());
+    // A splash has no frame for a window manager to place; it sits in the middle.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    auto* image = new QLabel(this);
+    image->setPixmap(picture);
+    image->setGeometry(rect());
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    Timer1.start(kSplashMs);
+
+    lblVersion = new QLabel(versionText(), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblVersion->setGeometry(0, height() - kVersionStrip, width() - 12, kVersionStrip);
+}
+
+void SplashWindow::Timer1_Timer()
+{
+    Timer1.stop();
+    main_.show();
+    close();
+}
+
+} // namespace tw::gui

@@ -1,0 +1,61 @@
+#include "shell/gui/window_controls.h"
+
+#include "shell/gui/artwork.h"
+#include "shell/gui/picture_button.h"
+#include "shell/gui/place.h"
+#include "shell/gui/tool_images.h"
+
+#include <QLabel>
+
+namespace tw::gui {
+
+namespace {
+
+struct SmokeSpec {
+    const char* name;
+    QRect place;
+};
+
+constexpr SmokeSpec Smokes[]{
+    {"imgKemuri1", layout::kSmoke1},
+    {"imgKemuri2", layout::kSmoke2},
+};
+
+} // namespace
+
+void buildToolImages(QWidget& client, WindowWidgets& widgets)
+{
+    for (const ToolImageSpec& spec : ToolImages) {
+        auto* image = place<PictureButton>(client, QLatin1String(spec.name), spec.place);
+        image->setToolTip(text(spec.tooltip));
+        image->setPixmap(art::toolPicture(spec.store, Look::Normal));
+        widgets.tools[std::size_t(spec.image)] = image;
+    }
+    // The play button stays off until the editor knows there is a MIDI output.
+    widgets.tool(ToolImage::Play)->setEnabled(false);
+    widgets.tool(ToolImage::Play)->setPixmap(art::toolPicture(PictureStore::Play, Look::Disabled));
+
+    for (std::size_t i = 0; i < widgets.smoke.size(); ++i) {
+        auto* smoke = place<QLabel>(client, QLatin1String(Smokes[i].name), Smokes[i].place);
+        smoke->setPixmap(art::smoke());
+        smoke->hide();
+        widgets.smoke[i] = smoke;
+    }
+}
+
+void connectToolImages(const WindowWidgets& widgets, Editor& editor)
+{
+    for (const ToolImageSpec& spec : ToolImages) {
+        PictureButton* image = widgets.tool(spec.image);
+        QObject::connect(image, &PictureButton::pressed, image,
+                         [&editor, press = spec.press](int button, int shift, double x, double y) {
+                             (editor.*press)(button, shift, x, y);
+                         });
+        QObject::connect(image, &PictureButton::released, image,
+                         [&editor, release = spec.release](int button, int shift, double x, double y) {
+                             (editor.*release)(button, shift, x, y);
+                         });
+    }
+}
+
+} // namespace tw::gui

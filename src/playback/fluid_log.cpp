@@ -20,10 +20,12 @@ struct Log {
     std::deque<std::pair<std::uint64_t, QString>> errors;
 };
 
+// Never destroyed: the audio thread, or a start abandoned on a frozen sound
+// server, may still log while the process ends.
 Log& log()
 {
-    static Log instance;
-    return instance;
+    static Log* const instance = new Log;
+    return *instance;
 }
 
 // Called on whichever thread FluidSynth is working in, the audio thread included.

@@ -14,7 +14,6 @@
 
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <optional>
@@ -52,25 +51,21 @@ private:
     std::optional<QByteArray> m_previous;
 };
 
-//! A socket that takes connections into its backlog and never answers, as a frozen sound server does.
-class FrozenServer {
-public:
-    explicit FrozenServer(const QString& path)
-        : m_socket(::socket(AF_UNIX, SOCK_STREAM, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = QFile::encodeName(path);
-        std::copy(name.begin(), name.end(), address.sun_path);
-        if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-            || ::listen(m_socket, 8) != 0)
-            ADD_FAILURE() << "cannot listen on " << path.toStdString();
-    }
-    ~FrozenServer() { ::close(m_socket); }
-
-private:
-    int m_socket;
-};
+//! Listens at `path`, taking connections into the backlog and never answering,
+//! as a frozen sound server does. The socket stays open until the process ends:
+//! closing it would wake the abandoned connection attempt, perhaps while the
+//! process is ending.
+void freezeServerAt(const QString& path)
+{
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    if (listening < 0 || ::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+        || ::listen(listening, 8) != 0)
+        ADD_FAILURE() << "cannot listen on " << path.toStdString();
+}
 
 enum class Server { Absent, Frozen };
 
@@ -100,7 +95,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         const QString socket = m_dir.filePath(QStringLiteral("pulse.sock"));
         if (GetParam().server == Server::Frozen)
-            m_frozen.emplace(socket);
+            freezeServerAt(socket);
         m_server.emplace("unix:" + QFile::encodeName(socket));
     }
 
@@ -117,7 +112,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::optional<FrozenServer> m_frozen;
     std::optional<ScopedPulseServer> m_server;
 };
 

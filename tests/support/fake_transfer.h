@@ -7,6 +7,7 @@
 #include "shell/ports.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <vector>
 
 namespace tw::test {
@@ -30,6 +31,8 @@ public:
     bool playWave(const QString& path) override
     {
         played.push_back({path, windowOpen});
+        if (whilePlaying)
+            whilePlaying(path);
         return playResult;
     }
 
@@ -43,6 +46,8 @@ public:
     int sendingWindowShows = 0;
     bool windowOpen = false;  //!< true while the sending window is shown
     std::vector<Played> played;
+    //! Runs while each file plays, to look at the editor and the file meanwhile.
+    std::function<void(const QString& path)> whilePlaying;
 };
 
 } // namespace tw::test

@@ -2,6 +2,8 @@
 // The three short messages the editor sends on MIDI channel 1, as 32-bit
 // numbers with the status in the lowest byte.
 
+#include "score/tables.h"
+
 #include <cstdint>
 
 namespace tw {
@@ -11,7 +13,7 @@ inline constexpr int kKeyToNote = 60;
 
 //! Whether a key is one of the keyboard's 5 to 29; the rest key 99 and anything
 //! else would put a number above 127 into a data byte.
-constexpr bool isSoundingKey(int key) { return key >= 5 && key <= 29; }
+constexpr bool isSoundingKey(int key) { return key >= kFirstKey && key <= kLastKey; }
 
 //! Note on with the velocity that `noteOnBase` puts into the third byte.
 std::uint32_t noteOnMessage(int key, double noteOnBase);

@@ -28,6 +28,10 @@ constexpr double kMarginMs = 2.0;
 // How many periods the lead is taken over: about one second.
 constexpr std::size_t kLeadWindow = 96;
 
+// The first periods fill the sound server's buffer before it starts playing, so
+// their leads say nothing of when the sound is heard: about 100 ms of sound.
+constexpr std::size_t kFillPeriods = 10;
+
 double msSince(Clock::time_point origin, Clock::time_point t)
 {
     return std::chrono::duration<double, std::milli>(t - origin).count();
@@ -63,7 +67,9 @@ struct FluidSynthMidiOut::Live {
             return FLUID_FAILED;
         live->synth->render({out[0], std::size_t(frames)}, {out[1], std::size_t(frames)});
         live->renderedMs += frames * 1000.0 / SequencedSynth::kSampleRate;
-        live->recentLeads[live->periods++ % kLeadWindow] = live->renderedMs - msSince(live->origin, Clock::now());
+        if (++live->periods <= kFillPeriods)
+            return FLUID_OK;
+        live->recentLeads[live->periods % kLeadWindow] = live->renderedMs - msSince(live->origin, Clock::now());
         live->leadMs.store(*std::ranges::max_element(live->recentLeads), std::memory_order_relaxed);
         return FLUID_OK;
     }
@@ -154,8 +160,8 @@ void FluidSynthMidiOut::shortMessage(std::uint32_t message)
         return;
     const double sentMs = msSince(m_live->origin, Clock::now());
     const double leadMs = m_live->leadMs.load(std::memory_order_relaxed);
-    // Before the first period is rendered there is no rhythm to keep yet; a
-    // time the synthesizer has passed already plays at once.
+    // Before the sound server plays there is no rhythm to keep yet; a time the
+    // synthesizer has passed already plays at once.
     const double atMs = std::isnan(leadMs) ? 0.0 : std::max(0.0, sentMs + leadMs + kMarginMs);
     m_live->synth->scheduleAt(message, static_cast<std::uint32_t>(std::ceil(atMs)));
 }

@@ -68,7 +68,10 @@ struct PlayedNote {
 // the notes let each release fade before the next starts.
 constexpr PlayedNote kTune[] = {{65, 83}, {72, 166}, {77, 250}, {84, 124}, {89, 332}, {70, 100}};
 constexpr auto kRest = 150ms;
-constexpr double kRhythmToleranceMs = 3.0;
+constexpr double kStartToleranceMs = 3.0;
+// A note's end is found on its release, which the live synthesizer's chorus,
+// running since it was opened, shapes a little differently from the rendering's.
+constexpr double kLengthToleranceMs = 4.0;
 
 //! How late a thread that asks to wake every millisecond wakes at worst: a
 //! measure of whether the machine can keep real time at all while it runs.
@@ -157,9 +160,9 @@ PlayResult playTune(MonitorRecorder& recorder)
         const double moved = offsets[i] - offset;
         const double longer = (heard[i].endMs - heard[i].startMs) - (expected[i].endMs - expected[i].startMs);
         const double pitch = fundamentalHz(excerpt(recording, heard[i].startMs + 20, 40));
-        if (std::abs(moved) > kRhythmToleranceMs)
+        if (std::abs(moved) > kStartToleranceMs)
             faults += QString::asprintf("note %zu (%d) started %+.2f ms off the others; ", i + 1, note, moved);
-        if (std::abs(longer) > kRhythmToleranceMs)
+        if (std::abs(longer) > kLengthToleranceMs)
             faults += QString::asprintf("note %zu (%d) sounded %+.2f ms longer; ", i + 1, note, longer);
         if (std::abs(pitch / midiNoteHz(note) - 1) > 0.01)
             faults += QString::asprintf("note %zu (%d) sounded at %.1f Hz, not %.1f Hz; ", i + 1, note, pitch,

@@ -69,8 +69,8 @@ struct PlayedNote {
 constexpr PlayedNote kTune[] = {{65, 83}, {72, 166}, {77, 250}, {84, 124}, {89, 332}, {70, 100}};
 constexpr auto kRest = 150ms;
 constexpr double kStartToleranceMs = 3.0;
-// A note's end is found on its release, which the live synthesizer's chorus,
-// running since it was opened, shapes a little differently from the rendering's.
+// A note's end is found on its release, which the live synthesizer's effects,
+// running since it was opened, shape a little differently from the rendering's.
 constexpr double kLengthToleranceMs = 4.0;
 
 //! How late a thread that asks to wake every millisecond wakes at worst: a

@@ -2,77 +2,21 @@
 // handlers, and the close control runs the closing procedure. The document
 // logic itself is proven by the editor's own tests.
 
+#include "gui/main_window_fixture.h"
 #include "score/row_text.h"
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
 #include "shell/gui/score_list_widget.h"
-#include "support/fake_dialogs.h"
-#include "support/fake_help.h"
-#include "support/fake_transfer.h"
-#include "support/printers.h"
-#include "support/recording_midi.h"
-#include "support/scripted_message_box.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace tw::gui {
 namespace {
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    MainWindow::Services services()
-    {
-        auto scripted = std::make_unique<test::ScriptedMessageBox>();
-        messages = scripted.get();
-        MainWindow::Services s;
-        s.midi = std::make_unique<test::RecordingMidi>();
-        s.messages = std::move(scripted);
-        s.dialogs = std::make_unique<test::FakeDialogs>();
-        s.transfer = std::make_unique<test::FakeTransfer>();
-        s.help = std::make_unique<test::FakeHelp>();
-        return s;
-    }
-
-    template <typename Widget = PictureButton>
-    Widget* control(const QString& name) const
-    {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    void clickWith(Qt::MouseButton button, const QString& name)
-    {
-        PictureButton* target = control(name);
-        QTest::mousePress(target, button);
-        QTest::mouseRelease(target, button);
-    }
-
-    QStringList listTexts() const
-    {
-        QStringList texts;
-        auto* list = window.widgets().lstScore;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
-
-    test::ScriptedMessageBox* messages = nullptr;
-    MainWindow window{services()};
-};
 
 TEST_F(MainWindowTest, PressingAndReleasingAKeyAndALengthWritesARow)
 {
@@ -87,6 +31,56 @@ TEST_F(MainWindowTest, PressingAndReleasingAKeyAndALengthWritesARow)
     EXPECT_EQ(listTexts(), (QStringList{composeRowText(1, fieldsForCode(123)), QString()}));
     EXPECT_EQ(window.widgets().lstScore->selectedItems(),
               QList<QListWidgetItem*>{window.widgets().lstScore->item(1)});
+}
+
+struct TitleCase {
+    const char* name;
+    QString typed;
+    int messages;
+    QString kept;
+};
+
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
+
+class TitleBoxTest : public MainWindowTest, public ::testing::WithParamInterface<TitleCase> {};
+
+// The box holds at most 65 characters: every case of the width limit behaves
+// as written, while a pasted megabyte can raise at most 33 messages.
+TEST_P(TitleBoxTest, UserInputRunsTheWidthLimitOncePerRemovedCharacter)
+{
+    const TitleCase& c = GetParam();
+    QLineEdit* title = window.widgets().txtTitle;
+    title->clear();
+    QInputMethodEvent typed;
+    typed.setCommitString(c.typed);
+    QApplication::sendEvent(title, &typed);
+
+    EXPECT_EQ(int(messages->shown().size()), c.messages);
+    EXPECT_EQ(title->text(), c.kept);
+}
+
+const QString kFullWidth37 = QString(37, QChar(u'あ'));
+const QString kAscii65 = QString(65, QLatin1Char('a'));
+
+INSTANTIATE_TEST_SUITE_P(Titles, TitleBoxTest, ::testing::Values(
+    TitleCase{"FitsAsTyped", QStringLiteral("かえるのうた"), 0, QStringLiteral("かえるのうた")},
+    TitleCase{"ThirtySevenFullWidth", kFullWidth37, 5, kFullWidth37.left(32)},
+    TitleCase{"SixtyFiveAscii", kAscii65, 1, kAscii65.left(64)},
+    TitleCase{"AMegabyte", QString(1 << 20, QChar(u'あ')), 33, kFullWidth37.left(32)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, OnlyTheUsersTitleAndTempoMarkTheDocumentModified)
+{
+    // Start-up put "無題" and "120" into the controls without raising the handlers.
+    EXPECT_EQ(window.widgets().txtTitle->text(), QStringLiteral("無題"));
+    EXPECT_EQ(window.widgets().cmbTempo->currentText(), QStringLiteral("120"));
+    EXPECT_FALSE(control(QStringLiteral("imgSave"))->isEnabled());
+    EXPECT_TRUE(window.editor().Saved);
+
+    QTest::keyClick(window.widgets().cmbTempo, Qt::Key_Down);
+    EXPECT_EQ(window.widgets().cmbTempo->currentText(), QStringLiteral("150"));
+    EXPECT_TRUE(control(QStringLiteral("imgSave"))->isEnabled());
+    EXPECT_FALSE(window.editor().Saved);
 }
 
 struct ShortcutCase {

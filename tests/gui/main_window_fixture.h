@@ -1,0 +1,74 @@
+#pragma once
+// The main window started as the program starts it, with the editor's fakes
+// for the services that would open dialogs, play sound or wait for an answer.
+// The window is shown and active, so shortcuts and focus work as on a desktop.
+
+#include "shell/editor.h"
+#include "shell/gui/main_window.h"
+#include "shell/gui/picture_button.h"
+#include "shell/gui/score_list_widget.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_help.h"
+#include "support/fake_transfer.h"
+#include "support/printers.h"
+#include "support/recording_midi.h"
+#include "support/scripted_message_box.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tw::gui {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    MainWindow::Services services()
+    {
+        auto scripted = std::make_unique<test::ScriptedMessageBox>();
+        messages = scripted.get();
+        MainWindow::Services s;
+        s.midi = std::make_unique<test::RecordingMidi>();
+        s.messages = std::move(scripted);
+        s.dialogs = std::make_unique<test::FakeDialogs>();
+        s.transfer = std::make_unique<test::FakeTransfer>();
+        s.help = std::make_unique<test::FakeHelp>();
+        return s;
+    }
+
+    template <typename Widget = PictureButton>
+    Widget* control(const QString& name) const
+    {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    void clickWith(Qt::MouseButton button, const QString& name)
+    {
+        PictureButton* target = control(name);
+        QTest::mousePress(target, button);
+        QTest::mouseRelease(target, button);
+    }
+
+    QStringList listTexts() const
+    {
+        QStringList texts;
+        auto* list = window.widgets().lstScore;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+
+    test::ScriptedMessageBox* messages = nullptr;
+    MainWindow window{services()};
+};
+
+} // namespace tw::gui

@@ -123,6 +123,24 @@ TEST_F(MainWindowTest, TheNewShortcutRunsTheNewCommand)
     EXPECT_EQ(window.widgets().lstScore->count(), 2) << "Cancel keeps the row";
 }
 
+TEST_F(MainWindowTest, TheToneTickGoesWhereTheEditorPutsIt)
+{
+    const QStringList tones{QStringLiteral("mnuToneBeep"), QStringLiteral("mnuTone_1"), QStringLiteral("mnuTone_2"),
+                            QStringLiteral("mnuTone_3"), QStringLiteral("mnuTone_4"), QStringLiteral("mnuTone_5")};
+    auto ticked = [&] {
+        QStringList out;
+        for (const QString& name : tones)
+            if (window.findChild<QAction*>(name)->isChecked())
+                out << name;
+        return out;
+    };
+    // Choosing the ticked entry again leaves it ticked; the menu does not toggle it.
+    for (const QString& chosen : {tones[2], tones[2], tones[0], tones[0], tones[5]}) {
+        window.findChild<QAction*>(chosen)->trigger();
+        EXPECT_EQ(ticked(), QStringList{chosen});
+    }
+}
+
 TEST_F(MainWindowTest, TheCloseControlRunsTheClosingProcedure)
 {
     window.editor().Idle = false;

@@ -1,0 +1,90 @@
+#pragma once
+// Drives the modal file dialogs of a test as a user would: once a dialog is shown, its file
+// name field is filled in and the dialog accepted (a shown QFileDialog ignores selectFile).
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+namespace tw::test {
+
+//! One application for the whole run, never destroyed (Qt's clean-up among the exit handlers
+//! is not safe).
+inline QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "tunewright-test";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+//! What the dialog showed when it came up.
+struct Shown {
+    QStringList filters;
+    QString folder;
+    QString name;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    bool questionAsked = false;  //!< a message box came up over the dialog
+};
+
+//! Once the next file dialog is shown, notes what it shows and runs `act` on it; a message
+//! box that comes up over it is noted and closed, so no test can hang on one.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<void(QFileDialog&)> act) : m_act(std::move(act))
+    {
+        // A timer of its own: one left over must not fire into the next test's dialog.
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start(20);
+    }
+
+    const Shown& shown() const { return m_shown; }
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            m_shown.questionAsked = true;
+            box->reject();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !m_acted) {
+            m_acted = true;
+            m_shown.filters = dialog->nameFilters();
+            m_shown.folder = dialog->directory().absolutePath();
+            m_shown.name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            m_shown.fileMode = dialog->fileMode();
+            m_act(*dialog);
+        }
+        // Until the dialog has come and gone; a dialog that never does fails the test, not hangs it.
+        if ((m_acted && !modal) || ++m_polls >= kMaxPolls) {
+            m_timer.stop();
+            if (modal)
+                modal->close();
+        }
+    }
+
+    static constexpr int kMaxPolls = 500;
+    std::function<void(QFileDialog&)> m_act;
+    QTimer m_timer;
+    Shown m_shown;
+    bool m_acted = false;
+    int m_polls = 0;
+};
+
+//! Types a name into the dialog's name field and confirms it.
+inline std::function<void(QFileDialog&)> choose(const QString& name)
+{
+    return [name](QFileDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        QMetaObject::invokeMethod(&dialog, "accept", Qt::QueuedConnection);
+    };
+}
+
+inline void cancel(QFileDialog& dialog) { QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection); }
+
+} // namespace tw::test

@@ -26,7 +26,7 @@ QString SplashWindow::versionText()
 }
 
 SplashWindow::SplashWindow(QWidget& mainWindow)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), main_(mainWindow)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), main_(mainWindow), Timer1(this)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(kAppTitle);

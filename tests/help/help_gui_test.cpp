@@ -3,6 +3,7 @@
 #include "support/fake_animation.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialogs.h"
+#include "support/fake_help.h"
 #include "support/fake_score_list.h"
 #include "support/fake_transfer.h"
 #include "support/printers.h"
@@ -12,7 +13,11 @@
 
 #include "shell/editor.h"
 #include "shell/gui/about_box.h"
+#include "shell/gui/artwork.h"
 #include "shell/gui/help_services.h"
+#include "shell/gui/layout.h"
+#include "shell/gui/main_window.h"
+#include "shell/gui/picture_button.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -22,7 +27,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace tw::test {
 namespace {
@@ -216,6 +224,81 @@ TEST_F(VolumeEntryTest, StartsTheMixerFoundOnThePathWithoutWaitingForIt)
     QFile arguments(standIns.filePath(QStringLiteral("arguments")));
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly)) << "the mixer never ran";
     EXPECT_EQ(arguments.readAll().trimmed(), QByteArray("sound"));
+}
+
+//! The real window: its two decorations run on timers of the event loop, so
+//! they keep moving while the play handler's loop plays a melody.
+class DecorationTest : public ::testing::Test {
+protected:
+    static gui::MainWindow::Services services()
+    {
+        gui::MainWindow::Services s;
+        s.midi = std::make_unique<RecordingMidi>();
+        s.messages = std::make_unique<ScriptedMessageBox>();
+        s.dialogs = std::make_unique<FakeDialogs>();
+        s.transfer = std::make_unique<FakeTransfer>();
+        s.help = std::make_unique<FakeHelp>();
+        return s;
+    }
+
+    gui::PictureButton& button(const QString& name)
+    {
+        auto* found = window.findChild<gui::PictureButton*>(name);
+        if (!found)
+            throw std::runtime_error("no control " + name.toStdString());
+        return *found;
+    }
+
+    //! The frame imgAnime shows, or -1 when it shows none of the three.
+    int animeFrame() const
+    {
+        const QImage shown = window.widgets().imgAnime->pixmap().toImage();
+        for (int frame = 0; frame < 3; ++frame) {
+            if (shown == art::animeFrame(frame).toImage())
+                return frame;
+        }
+        return -1;
+    }
+
+    QApplication& app = application();
+    gui::MainWindow window{services()};
+};
+
+TEST_F(DecorationTest, BothDecorationsMoveWhileAMelodyPlays)
+{
+    window.load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int startTop = window.widgets().imgFall->y();
+    QTest::mouseClick(&button(QStringLiteral("imgKey_12")), Qt::LeftButton);
+    QTest::mouseClick(&button(QStringLiteral("imgLen_7")), Qt::LeftButton);  // a whole note: two seconds
+
+    // What the decorations show, looked at every 20 ms while the melody plays.
+    std::set<int> framesWhilePlaying;
+    int lowestTopWhilePlaying = startTop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (window.editor().Idle)
+            return;
+        framesWhilePlaying.insert(animeFrame());
+        lowestTopWhilePlaying = std::max(lowestTopWhilePlaying, window.widgets().imgFall->y());
+    });
+    look.start(20);
+    QTimer::singleShot(100, [&] {
+        QTest::mousePress(&button(QStringLiteral("imgCheese")), Qt::LeftButton);
+        QTest::mouseClick(&button(QStringLiteral("imgApple")), Qt::LeftButton);
+    });
+
+    QTest::mouseClick(&button(QStringLiteral("imgPlay")), Qt::LeftButton);  // returns when the melody ends
+    look.stop();
+
+    EXPECT_TRUE(framesWhilePlaying.contains(1) && framesWhilePlaying.contains(2))
+        << "frames seen while playing: " << testing::PrintToString(framesWhilePlaying);
+    EXPECT_GE(lowestTopWhilePlaying, layout::kClientSize.height())
+        << "the picture falls out of sight while playing";
+
+    QTest::mouseRelease(&button(QStringLiteral("imgCheese")), Qt::LeftButton);
+    EXPECT_EQ(animeFrame(), 0);
 }
 
 } // namespace

@@ -147,7 +147,8 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
         cmbTempo_Click();
     }
     if (melody->title) {
-        // Already cut to the limit: the reader has told the title box's message.
+        // Already cut to the limit: the reader has told the title box's message. A lone LF
+        // stays in the title: the box shows a blank for it and the save writes it back.
         ports_.controls.setTitleText(*melody->title);
         txtTitle_Change();
     }

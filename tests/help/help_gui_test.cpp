@@ -1,4 +1,5 @@
-// The about box and the Help menu's desktop services, without a display.
+// The about box, the Help menu's desktop services and the decorations of the
+// real window, without a display.
 
 #include "support/fake_animation.h"
 #include "support/fake_controls.h"

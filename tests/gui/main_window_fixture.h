@@ -35,7 +35,9 @@ protected:
         auto scripted = std::make_unique<test::ScriptedMessageBox>();
         messages = scripted.get();
         MainWindow::Services s;
-        s.midi = std::make_unique<test::RecordingMidi>();
+        auto midi = std::make_unique<test::RecordingMidi>();
+        midiOut = midi.get();
+        s.midi = std::move(midi);
         s.messages = std::move(scripted);
         s.dialogs = std::make_unique<test::FakeDialogs>();
         s.transfer = std::make_unique<test::FakeTransfer>();
@@ -68,6 +70,7 @@ protected:
     }
 
     test::ScriptedMessageBox* messages = nullptr;
+    test::RecordingMidi* midiOut = nullptr;
     MainWindow window{services()};
 };
 

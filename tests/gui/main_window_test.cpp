@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tw::gui {
@@ -139,6 +142,31 @@ TEST_F(MainWindowTest, TheToneTickGoesWhereTheEditorPutsIt)
         window.findChild<QAction*>(chosen)->trigger();
         EXPECT_EQ(ticked(), QStringList{chosen});
     }
+}
+
+TEST_F(MainWindowTest, AClickWhileAMelodyPlaysReachesTheStopButton)
+{
+    // Three quarter notes of half a second; the click on the stop button comes
+    // early in the first, leaving a loaded machine plenty of time to deliver it.
+    for (int i = 0; i < 3; ++i) {
+        clickWith(Qt::LeftButton, QStringLiteral("imgKey_12"));
+        clickWith(Qt::LeftButton, QStringLiteral("imgLen_3"));
+    }
+    test::RecordingMidi* midi = midiOut;
+    midi->messages.clear();
+    bool idleWhilePlaying = true;
+    QTimer::singleShot(40, &window, [&] {
+        idleWhilePlaying = window.editor().Idle;
+        clickWith(Qt::LeftButton, QStringLiteral("imgPlay"));
+    });
+
+    clickWith(Qt::LeftButton, QStringLiteral("imgPlay"));  // returns when playing ends
+
+    EXPECT_FALSE(idleWhilePlaying);
+    EXPECT_TRUE(window.editor().Idle);
+    const auto noteOns = std::count_if(midi->messages.begin(), midi->messages.end(),
+                                       [](std::uint32_t m) { return (m & 0xF0) == 0x90 && (m >> 16 & 0xFF) > 0; });
+    EXPECT_EQ(noteOns, 1) << "the melody stops after the row that was playing";
 }
 
 TEST_F(MainWindowTest, TheCloseControlRunsTheClosingProcedure)

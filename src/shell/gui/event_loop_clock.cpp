@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
+
 namespace tw::gui {
 
 EventLoopClock::EventLoopClock() { clock_.start(); }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QThread>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace tw::gui {
 namespace {
@@ -47,7 +48,8 @@ SendingWindow::SendingWindow(QWidget* owner, std::function<bool()> play)
 void SendingWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!soundEnded_ && !Timer1.isActive())
+    // Only the first showing plays: a window restored from the task bar shows again.
+    if (!std::exchange(loaded_, true))
         Timer1.start();
 }
 

@@ -44,6 +44,7 @@ private:
     QTimer Timer1;
     QTimer Timer2;
     std::function<bool()> play_;
+    bool loaded_ = false;
     bool painted_ = false;
     QEventLoop* paintWait_ = nullptr;
     bool soundEnded_ = false;

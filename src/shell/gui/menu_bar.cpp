@@ -15,7 +15,7 @@ namespace {
 
 enum class Tick { None, Unticked, Ticked };
 
-struct MenuItemSpec {
+struct MenuItemInfo {
     const char* name;
     std::u16string_view caption;  //!< "-" is a separator
     QKeyCombination shortcut = Qt::Key_unknown;  //!< none
@@ -27,7 +27,7 @@ struct MenuItemSpec {
 
 // Before the window is first shown the editor's reset sets every enabled
 // state again; the initial ones are kept as the window was laid down.
-constexpr MenuItemSpec FileItems[]{
+constexpr MenuItemInfo FileItems[]{
     {"mnuNew", u"新規作成(&N)", Qt::CTRL | Qt::Key_N, MenuEntry::New,
      [](Editor& e) { e.mnuNew_Click(); }},
     {"mnuOpen", u"開く(&O)", Qt::CTRL | Qt::Key_O, MenuEntry::Open,
@@ -39,7 +39,7 @@ constexpr MenuItemSpec FileItems[]{
     {"mnuSent", u"送る(&D)", {}, MenuEntry::Sent, [](Editor& e) { e.mnuSent_Click(); }},
 };
 
-constexpr MenuItemSpec EditItems[]{
+constexpr MenuItemInfo EditItems[]{
     {"mnuCopy", u"コピー(&C)", Qt::CTRL | Qt::Key_C, MenuEntry::Copy,
      [](Editor& e) { e.mnuCopy_Click(); }, false},
     {"mnuPaste", u"貼り付け(&P)", Qt::CTRL | Qt::Key_V, MenuEntry::Paste,
@@ -53,7 +53,7 @@ constexpr MenuItemSpec EditItems[]{
      [](Editor& e) { e.mnuUndo_Click(); }},
 };
 
-constexpr MenuItemSpec ToneItems[]{
+constexpr MenuItemInfo ToneItems[]{
     {"mnuToneBeep", u"ビープ", {}, MenuEntry::ToneBeep,
      [](Editor& e) { e.mnuToneBeep_Click(); }, true, Tick::Ticked},
     {"mnuNull", u"-"},
@@ -69,36 +69,36 @@ constexpr MenuItemSpec ToneItems[]{
      [](Editor& e) { e.mnuTone_Click(5); }, true, Tick::Unticked},
 };
 
-constexpr MenuItemSpec HelpItems[]{
+constexpr MenuItemInfo HelpItems[]{
     {"mnuVolCtrl", u"音量プロパティ表示(&V)", {}, MenuEntry::VolCtrl,
      [](Editor& e) { e.mnuVolCtrl_Click(); }},
     {"mnuVer", u"バージョン情報(&A)", {}, MenuEntry::Ver, [](Editor& e) { e.mnuVer_Click(); }},
 };
 
-struct MenuSpec {
+struct MenuInfo {
     Menu menu;
     const char* name;
     std::u16string_view caption;
-    std::span<const MenuItemSpec> items;
+    std::span<const MenuItemInfo> items;
 };
 
-constexpr MenuSpec Menus[]{
+constexpr MenuInfo Menus[]{
     {Menu::File, "mnuFile", u"ファイル(&F)", FileItems},
     {Menu::Edit, "mnuEdit", u"編集(&E)", EditItems},
     {Menu::ToneMenu, "mnuToneMenu", u"音色(&T)", ToneItems},
     {Menu::Help, "mnuHelp", u"ヘルプ(&H)", HelpItems},
 };
 
-QAction* addItem(QMenu& menu, const MenuItemSpec& spec)
+QAction* addItem(QMenu& menu, const MenuItemInfo& info)
 {
-    QAction* action = spec.caption == u"-" ? menu.addSeparator() : menu.addAction(text(spec.caption));
-    action->setObjectName(QLatin1String(spec.name));
-    if (spec.shortcut.key() != Qt::Key_unknown)
-        action->setShortcut(QKeySequence(spec.shortcut));
-    action->setEnabled(spec.initiallyEnabled);
-    if (spec.tick != Tick::None) {
+    QAction* action = info.caption == u"-" ? menu.addSeparator() : menu.addAction(text(info.caption));
+    action->setObjectName(QLatin1String(info.name));
+    if (info.shortcut.key() != Qt::Key_unknown)
+        action->setShortcut(QKeySequence(info.shortcut));
+    action->setEnabled(info.initiallyEnabled);
+    if (info.tick != Tick::None) {
         action->setCheckable(true);
-        action->setChecked(spec.tick == Tick::Ticked);
+        action->setChecked(info.tick == Tick::Ticked);
     }
     return action;
 }
@@ -107,11 +107,11 @@ QAction* addItem(QMenu& menu, const MenuItemSpec& spec)
 
 void buildMenuBar(QMenuBar& bar, WindowWidgets& widgets)
 {
-    for (const MenuSpec& spec : Menus) {
-        auto* menu = bar.addMenu(text(spec.caption));
-        menu->setObjectName(QLatin1String(spec.name));
-        widgets.menus[std::size_t(spec.menu)] = menu;
-        for (const MenuItemSpec& item : spec.items) {
+    for (const MenuInfo& info : Menus) {
+        auto* menu = bar.addMenu(text(info.caption));
+        menu->setObjectName(QLatin1String(info.name));
+        widgets.menus[std::size_t(info.menu)] = menu;
+        for (const MenuItemInfo& item : info.items) {
             QAction* action = addItem(*menu, item);
             if (item.entry)
                 widgets.menuEntries[std::size_t(*item.entry)] = action;
@@ -126,8 +126,8 @@ void buildMenuBar(QMenuBar& bar, WindowWidgets& widgets)
 
 void connectMenuBar(const WindowWidgets& widgets, Editor& editor)
 {
-    for (const MenuSpec& spec : Menus) {
-        for (const MenuItemSpec& item : spec.items) {
+    for (const MenuInfo& info : Menus) {
+        for (const MenuItemInfo& item : info.items) {
             if (!item.entry)
                 continue;
             QAction* action = widgets.menuEntry(*item.entry);

@@ -11,12 +11,12 @@ namespace tw::gui {
 
 namespace {
 
-struct SmokeSpec {
+struct SmokePlace {
     const char* name;
     QRect place;
 };
 
-constexpr SmokeSpec Smokes[]{
+constexpr SmokePlace Smokes[]{
     {"imgKemuri1", layout::kSmoke1},
     {"imgKemuri2", layout::kSmoke2},
 };
@@ -25,11 +25,11 @@ constexpr SmokeSpec Smokes[]{
 
 void buildToolImages(QWidget& client, WindowWidgets& widgets)
 {
-    for (const ToolImageSpec& spec : ToolImages) {
-        auto* image = place<PictureButton>(client, QLatin1String(spec.name), spec.place);
-        image->setToolTip(text(spec.tooltip));
-        image->setPixmap(art::toolPicture(spec.store, Look::Normal));
-        widgets.tools[std::size_t(spec.image)] = image;
+    for (const ToolImageInfo& info : ToolImages) {
+        auto* image = place<PictureButton>(client, QLatin1String(info.name), info.place);
+        image->setToolTip(text(info.tooltip));
+        image->setPixmap(art::toolPicture(info.store, Look::Normal));
+        widgets.tools[std::size_t(info.image)] = image;
     }
     // The play button stays off until the editor knows there is a MIDI output.
     widgets.tool(ToolImage::Play)->setEnabled(false);
@@ -45,14 +45,14 @@ void buildToolImages(QWidget& client, WindowWidgets& widgets)
 
 void connectToolImages(const WindowWidgets& widgets, Editor& editor)
 {
-    for (const ToolImageSpec& spec : ToolImages) {
-        PictureButton* image = widgets.tool(spec.image);
+    for (const ToolImageInfo& info : ToolImages) {
+        PictureButton* image = widgets.tool(info.image);
         QObject::connect(image, &PictureButton::pressed, image,
-                         [&editor, press = spec.press](int button, int shift, double x, double y) {
+                         [&editor, press = info.press](int button, int shift, double x, double y) {
                              (editor.*press)(button, shift, x, y);
                          });
         QObject::connect(image, &PictureButton::released, image,
-                         [&editor, release = spec.release](int button, int shift, double x, double y) {
+                         [&editor, release = info.release](int button, int shift, double x, double y) {
                              (editor.*release)(button, shift, x, y);
                          });
     }

@@ -13,7 +13,7 @@ namespace tw::gui {
 
 using MouseHandler = void (Editor::*)(int button, int shift, double x, double y);
 
-struct ToolImageSpec {
+struct ToolImageInfo {
     ToolImage image;
     const char* name;
     QRect place;
@@ -23,7 +23,7 @@ struct ToolImageSpec {
     MouseHandler release;
 };
 
-inline constexpr std::array<ToolImageSpec, kToolImageCount> ToolImages{{
+inline constexpr std::array<ToolImageInfo, kToolImageCount> ToolImages{{
     {ToolImage::New, "imgNew", layout::kNew, u"新しく曲を作成する", PictureStore::New,
      &Editor::imgNew_MouseDown, &Editor::imgNew_MouseUp},
     {ToolImage::Open, "imgOpen", layout::kOpen, u"ファイルを開く", PictureStore::Open,
@@ -47,7 +47,5 @@ inline constexpr std::array<ToolImageSpec, kToolImageCount> ToolImages{{
     {ToolImage::End, "imgEnd", layout::kEnd, u"終了する", PictureStore::End,
      &Editor::imgEnd_MouseDown, &Editor::imgEnd_MouseUp},
 }};
-
-inline const ToolImageSpec& toolImageSpec(ToolImage image) { return ToolImages[std::size_t(image)]; }
 
 } // namespace tw::gui

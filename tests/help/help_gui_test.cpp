@@ -302,5 +302,25 @@ TEST_F(DecorationTest, BothDecorationsMoveWhileAMelodyPlays)
     EXPECT_EQ(animeFrame(), 0);
 }
 
+TEST_F(DecorationTest, ADoubleClickAfterTheFallLetsThePictureFallAgain)
+{
+    window.load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto& apple = button(QStringLiteral("imgApple"));
+    const auto hasFallen = [&] { return window.widgets().imgFall->y() >= layout::kClientSize.height(); };
+
+    QTest::mouseClick(&apple, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(hasFallen, 2000));
+    // A person's double click is far slower than one tick of the fall: the
+    // click it begins with has stopped the timer again before the second press.
+    QTest::mouseClick(&apple, Qt::LeftButton);
+    QTest::qWait(120);
+    QTest::mouseDClick(&apple, Qt::LeftButton);
+
+    EXPECT_LT(window.widgets().imgFall->y(), layout::kClientSize.height()) << "back at the start height";
+    EXPECT_TRUE(QTest::qWaitFor(hasFallen, 2000)) << "and falling again";
+}
+
 } // namespace
 } // namespace tw::test

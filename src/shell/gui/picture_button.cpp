@@ -76,11 +76,15 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
 void PictureButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double click is a press like any other (a key
-    // double-clicked sounds twice); it raises the double click instead of a click.
+    // double-clicked sounds twice). A double click raises the click first, then
+    // the double click: the first click's effect may have ended by now (the
+    // fallen picture's timer stops at its first tick), and a double click must
+    // start it again. Its release raises no further click.
     mousePressEvent(event);
     if (buttonCode(event->button()) == 0)
         return;
     releaseEndsDoubleClick_ = true;
+    emit clicked();
     emit doubleClicked();
 }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <span>
 
 namespace tw {
@@ -22,14 +23,6 @@ const QString kMissingFileMessage = QStringLiteral("ファイルが存在しま�
 
 constexpr CommandSettings kAfterSave{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Off, Keep, Keep, Off};
 constexpr CommandSettings kAfterOpen{On, On, On, Off, On, On, On, On, Off, On, On, Off};
-
-//! The name the save dialog offers: that of the document's file, or for a document that has
-//! none the file name made of its title.
-QString offeredName(const QString& filePath, const QString& title)
-{
-    const QString name = QFileInfo(filePath).fileName();
-    return name.isEmpty() ? MakeFileName(title) : name;
-}
 
 //! The whole melody of a file, or the message that tells why it could not be read.
 std::expected<MelodyReadResult, Message> readMelody(const QString& path)
@@ -71,10 +64,9 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
         return;
     }
     const QString title = ports_.controls.titleText();
-    if (FilePath == kUntitled)
-        FilePath = MakeFileName(title);
+    // The dialog offers the file name made of the title.
     FilePath = ports_.dialogs.showSaveDialog(kMelodyFilter, ports_.dialogs.currentFolder(),
-                                             offeredName(FilePath, title));
+                                             MakeFileName(title));
     if (FilePath.isEmpty())
         return;
     // Case-sensitive on purpose: song.TUN is saved as song.TUN.tun.
@@ -96,11 +88,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
     }
 
     Saved = true;
-    // The current row is selected again, also when it is the end line, which SelectRow
-    // alone leaves unselected.
-    SelectRow(CurrentRow);
-    if (CurrentRow == EndRow)
-        ports_.list.moveCaretDown();
+    selectCurrentRow();
     SetCommandStates(kAfterSave);
 }
 
@@ -152,9 +140,21 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
         ports_.controls.setTitleText(*melody->title);
         txtTitle_Change();
     }
-    CurrentRow = 1;
     ports_.list.clear();
     RebuildScoreList();
+    // What reading met is told once the rows are in the list, before the choice, selection
+    // and command states are settled: the title limit, then the row limit. The closing
+    // message comes at the very end.
+    std::span<const Message> readingMessages(melody->messages);
+    std::optional<Message> closingMessage;
+    if (!melody->truncated && !readingMessages.empty()) {
+        closingMessage = readingMessages.back();
+        readingMessages = readingMessages.first(readingMessages.size() - 1);
+    }
+    for (const Message& message : readingMessages)
+        ports_.messages.show(message);
+
+    CurrentRow = 1;
     ClearKeySelection();
     ClearLengthSelection();
     EntryOpen = false;
@@ -162,11 +162,8 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     SetCommandStates(kAfterOpen);
     // The title and tempo handlers marked the document modified; it is the file's melody.
     Saved = true;
-
-    // What reading found, in the order it was found: the title limit, then the row limit or
-    // the closing message.
-    for (const Message& message : melody->messages)
-        ports_.messages.show(message);
+    if (closingMessage)
+        ports_.messages.show(*closingMessage);
 }
 
 void Editor::mnuOpen_Click()

@@ -165,12 +165,7 @@ void Editor::showRowsAgain()
 {
     ports_.list.clear();
     RebuildScoreList();
-    // SelectRow alone leaves the row above the end line selected; the current
-    // row is the one the next entry and the next edit act on, so it must be the
-    // one the user sees selected.
-    SelectRow(CurrentRow);
-    if (CurrentRow == EndRow)
-        ports_.list.moveCaretDown();
+    selectCurrentRow();
 }
 
 } // namespace tw

@@ -23,6 +23,15 @@ void Editor::SelectRow(int row)
     ports_.list.moveCaretUp();
 }
 
+void Editor::selectCurrentRow()
+{
+    // The current row is the one the next entry and the next edit act on, so it
+    // must be the one the user sees selected, also when it is the end line.
+    SelectRow(CurrentRow);
+    if (CurrentRow == EndRow)
+        ports_.list.moveCaretDown();
+}
+
 void Editor::RebuildScoreList()
 {
     for (int row = 1; row < EndRow; ++row) {

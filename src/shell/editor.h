@@ -200,6 +200,8 @@ private:
     void returnToPendingRow(int caret);
     //! The fields a row code shows; a pending code shows what was known while it was pending.
     RowFields rowFields(RowCode code) const;
+    //! Selects CurrentRow, the end line included, which SelectRow alone leaves unselected.
+    void selectCurrentRow();
 
     // Row edits (score/edit_commands.cpp, score/undo.cpp).
     void insertRow();

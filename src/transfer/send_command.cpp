@@ -35,7 +35,7 @@ void Editor::imgSent_MouseUp(int button, int, double x, double y)
     // of key or length is dropped.
     const auto closingSteps = [this] {
         ports_.controls.repaint();
-        SelectRow(CurrentRow);
+        selectCurrentRow();
         ClearKeySelection();
         ClearLengthSelection();
     };

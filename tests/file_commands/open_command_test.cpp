@@ -216,6 +216,37 @@ TEST_P(OpenLoading, MakesTheRowsTitleAndTempoAndTellsWhatItFound)
     EXPECT_EQ(commandStates(), kOpenedStates);
 }
 
+TEST_F(OpenCommand, TellsWhatReadingMetBeforeTheDocumentIsSettledAndTheClosingMessageAfter)
+{
+    writeFile(path("long.tun"),
+              sjis("'title=" + kLongTitle + "\r\n") + QByteArray("O4C8\r\n").repeated(501));
+    writeFile(path("short.tun"), sjis("'title=" + kLongTitle + "\r\nO4C8\r\n"));
+    struct Seen {
+        QString text;
+        int listCount;
+        bool saved;
+    };
+    std::vector<Seen> seen;
+    messages.whileShown([&](const Message& message) {
+        seen.push_back({message.text, list.count(), editor.Saved});
+    });
+
+    openPath(path("long.tun"));
+    openPath(path("short.tun"));
+
+    // The rows are in the list while reading tells its findings, but the document is
+    // not yet marked saved; the closing message comes once it is.
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].text, kTitleLimitMessage);
+    EXPECT_EQ(seen[1].text, kRowLimit.text);
+    EXPECT_EQ(seen[1].listCount, 501);
+    EXPECT_FALSE(seen[1].saved);
+    EXPECT_EQ(seen[2].text, kTitleLimitMessage);
+    EXPECT_FALSE(seen[2].saved);
+    EXPECT_EQ(seen[3].text, kOpened.text);
+    EXPECT_TRUE(seen[3].saved);
+}
+
 INSTANTIATE_TEST_SUITE_P(, OpenLoading, ::testing::ValuesIn(kLoadings),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -77,23 +77,20 @@ TEST_F(SaveCommand, CancelInTheDialogWritesNothingAndLeavesTheFilePathEmpty)
     EXPECT_EQ(entriesOf(folder()), QStringList{});
 }
 
-TEST_F(SaveCommand, TheDialogOffersTheTitleAsAFileNameThenTheNameOfTheDocumentsFile)
+TEST_F(SaveCommand, TheDialogOffersTheTitleAsAFileName)
 {
     typeTitle(QStringLiteral("Song: A/B.mid"));
     saveAs(path("first"));
     typeTitle(QStringLiteral("Other"));
     saveAs(QString());
-    saveAs(QString());
 
-    ASSERT_EQ(dialogs.saveShown.size(), 3u);
+    ASSERT_EQ(dialogs.saveShown.size(), 2u);
     // Never saved: the title made into a file name, in the folder the program started in.
     EXPECT_EQ(dialogs.saveShown[0].initialName, "Song- A-B-mid");
     EXPECT_EQ(dialogs.saveShown[0].initialFolder, dialogs.programFolder);
-    // Saved once: that file's name, in that file's folder.
-    EXPECT_EQ(dialogs.saveShown[1].initialName, "first.tun");
+    // Saved once: still the title's name, now in that file's folder.
+    EXPECT_EQ(dialogs.saveShown[1].initialName, "Other");
     EXPECT_EQ(dialogs.saveShown[1].initialFolder, folder());
-    // After a cancel the document has no file name; the title offers one again.
-    EXPECT_EQ(dialogs.saveShown[2].initialName, "Other");
 }
 
 TEST_F(SaveCommand, WritesTheTitleAsTypedAndWhatCodePage932LacksAsAQuestionMark)

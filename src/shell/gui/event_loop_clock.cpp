@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <thread>
 
 namespace tw::gui {
 
@@ -13,8 +14,20 @@ std::int64_t EventLoopClock::nowMs() const { return clock_.elapsed(); }
 
 void EventLoopClock::processEventsUntil(std::int64_t deadlineMs)
 {
-    const std::int64_t remaining = deadlineMs - nowMs();
-    if (remaining <= 0) {
+    // Counted in nanoseconds: the deadline is a whole millisecond of this clock,
+    // while now lies somewhere inside one, and a timer of whole milliseconds
+    // from now would wake up to a millisecond after the deadline.
+    const std::chrono::nanoseconds remaining{deadlineMs * 1'000'000 - clock_.nsecsElapsed()};
+    if (remaining <= std::chrono::nanoseconds::zero()) {
+        processPendingEvents();
+        return;
+    }
+    const auto wholeMs = std::chrono::floor<std::chrono::milliseconds>(remaining);
+    if (wholeMs.count() == 0) {
+        // Less than a millisecond to go: too short for the event loop's timers,
+        // which count whole milliseconds, so it is slept through and the events
+        // that came meanwhile are handled after it.
+        std::this_thread::sleep_for(remaining);
         processPendingEvents();
         return;
     }
@@ -22,7 +35,7 @@ void EventLoopClock::processEventsUntil(std::int64_t deadlineMs)
     QTimer wake;
     wake.setTimerType(Qt::PreciseTimer);
     wake.setSingleShot(true);
-    wake.start(std::chrono::milliseconds(remaining));
+    wake.start(wholeMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 

@@ -1,0 +1,181 @@
+#include "ear_bench.h"
+
+#include "bench_melody.h"
+#include "playback/fluidsynth_midi_out.h"
+#include "playback/sequenced_synth.h"
+#include "private_pulse.h"
+#include "report.h"
+#include "shell/editor.h"
+#include "shell/gui/main_window.h"
+#include "sound_analysis.h"
+#include "statistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tw::bench {
+namespace {
+
+using test::FoundNote;
+using test::MonitorRecorder;
+
+//! Silence before the first note of the reference rendering.
+constexpr std::uint32_t kLeadMs = 100;
+//! Sound after the last message, for the last note's release.
+constexpr int kTailMs = 600;
+//! Whole milliseconds that are also whole 64-frame blocks of the synthesizer (three).
+constexpr std::uint32_t kBlockAlignedMs = 4;
+//! The tone menu's entry "オルガン".
+constexpr int kOrgan = 5;
+
+bool isNoteOn(std::uint32_t message) { return (message & 0xF0) == 0x90; }
+
+//! The reference: the messages rendered offline in the order and at about the
+//! times they were sent (program changes at 0, the first note at kLeadMs),
+//! each on a block boundary, so that each note's sound reaches the threshold a
+//! fixed time after its place, with no part of a block added. Where each
+//! message was put goes into `placedAtMs`.
+std::vector<float> renderReference(const std::vector<Stamp>& stamps, std::vector<std::uint32_t>& placedAtMs)
+{
+    auto synth = SequencedSynth::create();
+    const auto firstNote = std::ranges::find_if(stamps, [](const Stamp& s) { return isNoteOn(s.message); });
+    if (!synth || firstNote == stamps.end())
+        return {};
+    for (const Stamp& stamp : stamps) {
+        const double sentMs = stamp.at < firstNote->at ? 0.0 : kLeadMs + inMs(stamp.at - firstNote->at);
+        const auto at = std::uint32_t(std::lround(sentMs / kBlockAlignedMs)) * kBlockAlignedMs;
+        placedAtMs.push_back(at);
+        (*synth)->scheduleAt(stamp.message, at);
+    }
+    const auto frames = std::size_t((placedAtMs.back() + kTailMs) * test::kSoundRate / 1000);
+    std::vector<float> left(frames), right(frames), mono(frames);
+    constexpr std::size_t kPiece = 512;
+    for (std::size_t at = 0; at < frames; at += kPiece) {
+        const std::size_t n = std::min(kPiece, frames - at);
+        (*synth)->render({left.data() + at, n}, {right.data() + at, n});
+    }
+    for (std::size_t i = 0; i < frames; ++i)
+        mono[i] = (left[i] + right[i]) / 2;
+    return mono;
+}
+
+std::vector<FoundNote> soundsIn(const std::vector<float>& sound)
+{
+    return test::findNotes(sound, 0.1f * test::peakOf(sound));
+}
+
+//! One sound found in the recording and in the reference, and the note-on that began it.
+struct Sound {
+    double heardMs;         //!< its start in the recording
+    double riseMs;          //!< from its message to the threshold, in the reference
+    SteadyClock::time_point sent;
+};
+
+//! The sounds of the reference paired with the recorded sounds that start where
+//! they should. The first sounds of both follow silence and give the alignment;
+//! a sound whose start the recording blurs into its neighbour's stays unpaired.
+std::vector<Sound> pairUp(const std::vector<FoundNote>& heard, const std::vector<FoundNote>& expected,
+                          const std::vector<Stamp>& sent, const std::vector<std::uint32_t>& placedAtMs)
+{
+    constexpr double kSearchMs = 50;
+    std::vector<Sound> sounds;
+    if (heard.empty() || expected.empty())
+        return sounds;
+    const double alignment = heard.front().startMs - expected.front().startMs;
+    for (const FoundNote& wanted : expected) {
+        const auto nearest = std::ranges::min_element(heard, {}, [&](const FoundNote& h) {
+            return std::abs(h.startMs - wanted.startMs - alignment);
+        });
+        if (std::abs(nearest->startMs - wanted.startMs - alignment) >= kSearchMs)
+            continue;
+        std::size_t message = 0;
+        for (std::size_t m = 0; m < sent.size(); ++m)
+            if (isNoteOn(sent[m].message) && placedAtMs[m] <= wanted.startMs)
+                message = m;
+        sounds.push_back({nearest->startMs, wanted.startMs - placedAtMs[message], sent[message].at});
+    }
+    return sounds;
+}
+
+//! Each sound's distance from where its message puts it: the message's time
+//! plus its rise plus the latency, common to every sound and taken as the
+//! median (the recording began at some moment before the first message).
+std::vector<double> onsetErrorsMs(const std::vector<Sound>& sounds)
+{
+    std::vector<double> offsets;
+    for (const Sound& sound : sounds)
+        offsets.push_back(sound.heardMs - sound.riseMs - inMs(sound.sent - sounds.front().sent));
+    const double common = median(offsets);
+    std::vector<double> errors;
+    for (double offset : offsets)
+        errors.push_back(std::abs(offset - common));
+    return errors;
+}
+
+//! The latency from message to sound beyond the synthesizer's own rise: when
+//! the recorder had each sound's first sample at the latest, less the time its
+//! message was sent and its rise. The tightest of these bounds is the figure.
+double latencyMs(const std::vector<Sound>& sounds, const MonitorRecorder& recorder)
+{
+    double latency = 1e9;
+    for (const Sound& sound : sounds) {
+        const auto sample = std::size_t(sound.heardMs * MonitorRecorder::kRate / 1000);
+        latency = std::min(latency, inMs(recorder.heardNoLaterThan(sample) - sound.sent) - sound.riseMs);
+    }
+    return latency;
+}
+
+} // namespace
+
+void benchEar()
+{
+    printHeading("Ear: the same melody through FluidSynth into a private PulseAudio null sink, recorded");
+    MonitorRecorder recorder;
+    if (!recorder.start()) {
+        printNote("skipped: the private server's monitor cannot be recorded (parec)");
+        return;
+    }
+
+    auto fluid = std::make_unique<FluidSynthMidiOut>();
+    const FluidSynthMidiOut& synthesizer = *fluid;
+    auto output = std::make_unique<StampingMidiOut>(std::move(fluid));
+    StampingMidiOut& stamps = *output;
+    gui::MainWindow::Services services;
+    services.midi = std::move(output);
+    gui::MainWindow window(std::move(services));
+    window.load();
+    if (!window.editor().MidiReady) {
+        recorder.stop();
+        printNote("skipped: the MIDI output did not open: " + synthesizer.lastError().toStdString());
+        return;
+    }
+    window.show();
+    loadMelody(window, benchMelody());
+    // The organ starts and stops cleanly, so the rests between phrases fall
+    // silent and every phrase is found on its own.
+    window.editor().mnuTone_Click(kOrgan);
+    idle(kSettleMs);  // the program changes are taken up and the output runs steadily
+    play(window);
+    idle(kTailMs);
+    const std::vector<Stamp> sent = stamps.takeStamps();
+    const std::vector<float> recording = recorder.stop();
+
+    std::vector<std::uint32_t> placedAtMs;
+    const std::vector<FoundNote> expected = soundsIn(renderReference(sent, placedAtMs));
+    const std::vector<Sound> sounds = pairUp(soundsIn(recording), expected, sent, placedAtMs);
+    if (sounds.empty()) {
+        printNote(format("skipped: none of the %zu sounds of the reference was heard", expected.size()));
+        return;
+    }
+    const std::vector<double> errors = onsetErrorsMs(sounds);
+    const double worst = maximum(errors);
+    printTarget(format("note onset error (%zu sounds)", sounds.size()),
+                format("median %.2f ms, max %.2f ms", median(errors), worst), "max <= 1.5 ms", worst <= 1.5);
+    if (sounds.size() < expected.size())
+        printNote(format("%zu of the %zu sounds of the reference could not be told apart in the recording",
+                         expected.size() - sounds.size(), expected.size()));
+    printFigure("latency, message to sound", format("%.1f ms", latencyMs(sounds, recorder)));
+    printNote("soundfont " + synthesizer.soundfont().toStdString());
+}
+
+} // namespace tw::bench

@@ -3,15 +3,11 @@
 // mouse in the real list is the block the commands act on. What the commands
 // do is proven through the fakes; here only the wiring counts.
 
+#include "gui/main_window_fixture.h"
 #include "shell/editor.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/score_list_widget.h"
-#include "support/fake_dialogs.h"
-#include "support/fake_help.h"
-#include "support/fake_transfer.h"
 #include "support/printers.h"
-#include "support/recording_midi.h"
-#include "support/scripted_message_box.h"
 
 #include <QApplication>
 #include <QTest>
@@ -33,25 +29,11 @@ QApplication& application()
     return *app;
 }
 
-MainWindow::Services services()
-{
-    MainWindow::Services s;
-    s.midi = std::make_unique<test::RecordingMidi>();
-    s.messages = std::make_unique<test::ScriptedMessageBox>();
-    s.dialogs = std::make_unique<test::FakeDialogs>();
-    s.transfer = std::make_unique<test::FakeTransfer>();
-    s.help = std::make_unique<test::FakeHelp>();
-    return s;
-}
-
 class EditShortcutsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_NO_FATAL_FAILURE(loadAndActivate(window));
         // Three notes; the end line, row 4, is current.
         for (const auto& [key, length] : {std::pair{12, 3}, {14, 5}, {16, 7}}) {
             editor().imgKey_MouseUp(key, kLeftButton);
@@ -81,7 +63,7 @@ protected:
     }
 
     QApplication& app = application();
-    MainWindow window{services()};
+    MainWindow window{fakeServices()};
 };
 
 TEST_F(EditShortcutsTest, AShiftClickBlockIsTheSelectedRange)

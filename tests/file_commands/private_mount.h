@@ -4,6 +4,7 @@
 // other process ever sees it and nothing stays mounted once the process ends. Mounting needs
 // root; failure() tells why it could not be done.
 
+#include <QFile>
 #include <QString>
 #include <cerrno>
 #include <cstring>
@@ -49,6 +50,16 @@ public:
     bool makeReadOnly()
     {
         return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+    //! Fills the disk to the last byte it takes, with a file `filler` on it.
+    void fill() const
+    {
+        QFile filler(QString::fromLocal8Bit(m_folder) + "/filler");
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) > 0) {}
+        while (filler.write("x", 1) > 0) {}
     }
 
 private:

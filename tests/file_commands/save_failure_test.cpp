@@ -7,6 +7,7 @@
 #include "file_size_limit.h"
 #include "private_mount.h"
 #include "unprivileged_user.h"
+#include "write_fault_messages.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,15 +19,6 @@ namespace tw::test {
 namespace {
 
 const QByteArray kOldMelody = sjis(QStringLiteral("'title=前の曲\r\n'tempo=60\r\nO4C8\r\n"));
-
-const Message kDiskFull{QStringLiteral("ディスクがいっぱいです。"), MessageIcon::Warning};
-const Message kWriteProtected{QStringLiteral("書き込み禁止になっています。\r\n"
-                                             "書き込み禁止のディスクにファイルを保存することは出来ません"),
-                              MessageIcon::Warning};
-const Message kNoPermissionOrPath{
-    QStringLiteral("書き込み権限がありません。\r\nもしくは、パスの指定が違います。"), MessageIcon::Warning};
-const Message kFileTooLarge{QStringLiteral("書き込みに失敗しました。\r\nエラーコード : %1").arg(EFBIG),
-                            MessageIcon::Information};
 
 //! Where a fault is set up: the folder the save goes to, the file chosen in the dialog, and
 //! whatever keeps the fault in place until the test has looked at the result.
@@ -100,12 +92,8 @@ const SaveFault kFaults[] = {
          return s.mountSmallDisk();
      },
      [](Stage& s) {
-         // Fill what the old melody left free, to the last byte the disk takes.
-         QFile filler(s.folder + "/filler");
-         filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-         const QByteArray block(4096, 'x');
-         while (filler.write(block) > 0) {}
-         while (filler.write("x", 1) > 0) {}
+         // Fill what the old melody left free.
+         s.disk->fill();
          return QString();
      },
      true, kDiskFull},

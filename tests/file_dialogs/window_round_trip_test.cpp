@@ -3,6 +3,7 @@
 // the sound are scripted.
 
 #include "dialog_driver.h"
+#include "gui/main_window_fixture.h"
 #include "support/printers.h"
 #include "support/recording_midi.h"
 #include "support/scripted_message_box.h"
@@ -25,13 +26,7 @@ namespace {
 
 class WindowRoundTrip : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(gui::loadAndActivate(window)); }
     void TearDown() override { QDir::setCurrent(m_previous); }
 
     //! The desktop's own file dialogs; a scripted message box and MIDI output.

@@ -20,28 +20,39 @@
 
 namespace tw::gui {
 
+//! The window's services on the editor's fakes: nothing opens a dialog, plays a
+//! sound or waits for an answer.
+inline MainWindow::Services fakeServices()
+{
+    MainWindow::Services s;
+    s.midi = std::make_unique<test::RecordingMidi>();
+    s.messages = std::make_unique<test::ScriptedMessageBox>();
+    s.dialogs = std::make_unique<test::FakeDialogs>();
+    s.transfer = std::make_unique<test::FakeTransfer>();
+    s.help = std::make_unique<test::FakeHelp>();
+    return s;
+}
+
+//! Starts the window as the program does, shows it and makes it the active
+//! window. Call it under ASSERT_NO_FATAL_FAILURE.
+inline void loadAndActivate(MainWindow& window)
+{
+    window.load();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(loadAndActivate(window)); }
 
+    //! The fake services, keeping the message box and the MIDI output to look at.
     MainWindow::Services services()
     {
-        auto scripted = std::make_unique<test::ScriptedMessageBox>();
-        messages = scripted.get();
-        MainWindow::Services s;
-        auto midi = std::make_unique<test::RecordingMidi>();
-        midiOut = midi.get();
-        s.midi = std::move(midi);
-        s.messages = std::move(scripted);
-        s.dialogs = std::make_unique<test::FakeDialogs>();
-        s.transfer = std::make_unique<test::FakeTransfer>();
-        s.help = std::make_unique<test::FakeHelp>();
+        MainWindow::Services s = fakeServices();
+        messages = static_cast<test::ScriptedMessageBox*>(s.messages.get());
+        midiOut = static_cast<test::RecordingMidi*>(s.midi.get());
         return s;
     }
 

@@ -1,16 +1,9 @@
 // The about box, the Help menu's desktop services and the decorations of the
 // real window, without a display.
 
-#include "support/fake_animation.h"
-#include "support/fake_controls.h"
-#include "support/fake_dialogs.h"
-#include "support/fake_help.h"
-#include "support/fake_score_list.h"
-#include "support/fake_transfer.h"
+#include "gui/main_window_fixture.h"
+#include "support/fake_ports.h"
 #include "support/printers.h"
-#include "support/recording_midi.h"
-#include "support/scripted_message_box.h"
-#include "support/virtual_clock.h"
 
 #include "shell/editor.h"
 #include "shell/gui/about_box.h"
@@ -167,21 +160,13 @@ private:
 };
 
 //! An editor whose Help menu runs on the desktop services, the rest on fakes.
-class VolumeEntryTest : public ::testing::Test {
+class VolumeEntryTest : public ::testing::Test, protected FakePorts<> {
 protected:
     QApplication& app = application();
     StandInPath standIns;
     QWidget window;
     gui::HelpServices services{&window};
-    FakeScoreList list;
-    FakeControls controls;
-    ScriptedMessageBox messages;
-    RecordingMidi midi;
-    VirtualClock clock;
-    FakeDialogs dialogs;
-    FakeTransfer transfer;
-    FakeAnimation animation;
-    Editor editor{Ports{list, controls, messages, midi, clock, dialogs, transfer, services, animation}};
+    Editor editor{ports(services)};
 };
 
 const Message kCannotStart{QStringLiteral("起動できません"), MessageIcon::None, MessageButtons::Ok};
@@ -231,17 +216,6 @@ TEST_F(VolumeEntryTest, StartsTheMixerFoundOnThePathWithoutWaitingForIt)
 //! they keep moving while the play handler's loop plays a melody.
 class DecorationTest : public ::testing::Test {
 protected:
-    static gui::MainWindow::Services services()
-    {
-        gui::MainWindow::Services s;
-        s.midi = std::make_unique<RecordingMidi>();
-        s.messages = std::make_unique<ScriptedMessageBox>();
-        s.dialogs = std::make_unique<FakeDialogs>();
-        s.transfer = std::make_unique<FakeTransfer>();
-        s.help = std::make_unique<FakeHelp>();
-        return s;
-    }
-
     gui::PictureButton& button(const QString& name)
     {
         auto* found = window.findChild<gui::PictureButton*>(name);
@@ -262,7 +236,7 @@ protected:
     }
 
     QApplication& app = application();
-    gui::MainWindow window{services()};
+    gui::MainWindow window{gui::fakeServices()};
 };
 
 TEST_F(DecorationTest, BothDecorationsMoveWhileAMelodyPlays)

@@ -3,7 +3,7 @@
 //
 //   tunewright-help-screenshot OUTPUT_FOLDER
 
-#include "shell/gui/artwork.h"
+#include "gui/screenshot_window.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/picture_button.h"
 
@@ -13,40 +13,10 @@
 #include <QDir>
 #include <QTest>
 
-#include <cstdio>
-
 namespace {
 
 using tw::gui::MainWindow;
-
-//! Opens and stays silent, so the window looks as it does with a sound device.
-class MuteMidiOut final : public tw::MidiOutPort {
-public:
-    bool open() override { return true; }
-    void shortMessage(std::uint32_t) override {}
-    void close() override {}
-};
-
-//! No one is there to answer: every box is printed and answered with OK.
-class PrintedMessages final : public tw::MessageBoxPort {
-public:
-    tw::MessageAnswer show(const tw::Message& message) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
-        return tw::MessageAnswer::Ok;
-    }
-};
-
-bool save(QWidget& widget, const QDir& folder, const QString& name)
-{
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using tw::shot::save;
 
 template <typename T>
 T& child(QWidget& window, const char* name)
@@ -61,6 +31,9 @@ T& child(QWidget& window, const char* name)
 //! the way down its fall.
 bool shootAnimations(MainWindow& window, const QDir& folder)
 {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
     auto& cheese = child<tw::gui::PictureButton>(window, "imgCheese");
     QTest::mousePress(&cheese, Qt::LeftButton);
     QTest::qWait(450);
@@ -84,22 +57,5 @@ bool shootAbout(MainWindow& window, const QDir& folder)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setWindowIcon(tw::art::appIcon());
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-
-    MainWindow::Services services;
-    services.midi = std::make_unique<MuteMidiOut>();
-    services.messages = std::make_unique<PrintedMessages>();
-    MainWindow window(std::move(services));
-    window.load();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-
-    return shootAnimations(window, folder) && shootAbout(window, folder) ? 0 : 1;
+    return tw::shot::shootAll(argc, argv, {shootAnimations, shootAbout});
 }

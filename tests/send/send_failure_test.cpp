@@ -9,6 +9,7 @@
 #include "file_commands/file_size_limit.h"
 #include "file_commands/private_mount.h"
 #include "file_commands/unprivileged_user.h"
+#include "file_commands/write_fault_messages.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,15 +23,6 @@ namespace tw::test {
 namespace {
 
 const QByteArray kOthersBytes = "somebody else's file";
-
-const Message kDiskFull{QStringLiteral("ディスクがいっぱいです。"), MessageIcon::Warning};
-const Message kWriteProtected{QStringLiteral("書き込み禁止になっています。\r\n"
-                                             "書き込み禁止のディスクにファイルを保存することは出来ません"),
-                              MessageIcon::Warning};
-const Message kNoPermissionOrPath{
-    QStringLiteral("書き込み権限がありません。\r\nもしくは、パスの指定が違います。"), MessageIcon::Warning};
-const Message kFileTooLarge{QStringLiteral("書き込みに失敗しました。\r\nエラーコード : %1").arg(EFBIG),
-                            MessageIcon::Information};
 
 bool writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -127,12 +119,7 @@ const SendFault kFaults[] = {
      [](Stage& s) {
          if (const QString why = s.mountSmallDisk(); !why.isEmpty())
              return why;
-         // Fill the disk to the last byte it takes.
-         QFile filler(s.folder + "/filler");
-         filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-         const QByteArray block(4096, 'x');
-         while (filler.write(block) > 0) {}
-         while (filler.write("x", 1) > 0) {}
+         s.disk->fill();
          return QString();
      },
      kDiskFull},

@@ -8,15 +8,8 @@
 #include "shell/gui/sending_window.h"
 #include "sound/private_pulse.h"
 #include "sound/sound_analysis.h"
-#include "support/fake_animation.h"
-#include "support/fake_controls.h"
-#include "support/fake_dialogs.h"
-#include "support/fake_help.h"
-#include "support/fake_score_list.h"
+#include "support/fake_ports.h"
 #include "support/printers.h"
-#include "support/recording_midi.h"
-#include "support/scripted_message_box.h"
-#include "support/virtual_clock.h"
 #include "transfer/transfer_decoder.h"
 
 #include <QFile>
@@ -68,7 +61,7 @@ std::vector<RowCode> wholeKeyboard()
     return rows;
 }
 
-class SendThroughSoundServer : public ::testing::Test {
+class SendThroughSoundServer : public ::testing::Test, protected FakePorts<TimedTransfer> {
 protected:
     void SetUp() override
     {
@@ -117,16 +110,7 @@ protected:
     QTemporaryDir runtimeDir_;
     std::optional<QByteArray> savedRuntimeDir_;
 
-    FakeScoreList list;
-    FakeControls controls;
-    ScriptedMessageBox messages;
-    RecordingMidi midi;
-    VirtualClock clock;
-    FakeDialogs dialogs;
-    TimedTransfer transfer;
-    FakeHelp help;
-    FakeAnimation animation;
-    Editor editor{Ports{list, controls, messages, midi, clock, dialogs, transfer, help, animation}};
+    Editor editor{ports()};
 };
 
 double msBetween(SteadyClock::time_point from, SteadyClock::time_point to)

@@ -5,26 +5,11 @@
 // output opening; SilentEditorFixture starts it with an output that fails to
 // open. What start-up showed and sent is kept in `startUpMessages` and
 // `startUpMidi`, and then cleared from the fakes (together with the picture
-// log), so each test sees only what its own steps do.
-//
-// The fakes, one header each in this folder:
-//   FakeScoreList       lstScore: a list with extended selection, plus clicks and arrow keys
-//   FakeControls        pictures, enabled states, menus, title, tempo and start option
-//   ScriptedMessageBox  records every box; answers as scripted, OK by default
-//   RecordingMidi       records short messages; whether open() succeeds is scripted
-//   VirtualClock        moves only when the editor waits; runs scripted events at set times
-//   FakeDialogs, FakeTransfer, FakeHelp, FakeAnimation   the remaining ports
+// log), so each test sees only what its own steps do. The fakes themselves
+// are described in support/fake_ports.h.
 
-#include "support/fake_animation.h"
-#include "support/fake_controls.h"
-#include "support/fake_dialogs.h"
-#include "support/fake_help.h"
-#include "support/fake_score_list.h"
-#include "support/fake_transfer.h"
+#include "support/fake_ports.h"
 #include "support/printers.h"
-#include "support/recording_midi.h"
-#include "support/scripted_message_box.h"
-#include "support/virtual_clock.h"
 
 #include "shell/editor.h"
 
@@ -36,7 +21,7 @@
 
 namespace tw::test {
 
-class EditorFixture : public ::testing::Test {
+class EditorFixture : public ::testing::Test, protected FakePorts<> {
 protected:
     //! Whether the MIDI output opens at start-up.
     virtual bool midiOpens() const { return true; }
@@ -175,16 +160,7 @@ protected:
         return out;
     }
 
-    FakeScoreList list;
-    FakeControls controls;
-    ScriptedMessageBox messages;
-    RecordingMidi midi;
-    VirtualClock clock;
-    FakeDialogs dialogs;
-    FakeTransfer transfer;
-    FakeHelp help;
-    FakeAnimation animation;
-    Editor editor{Ports{list, controls, messages, midi, clock, dialogs, transfer, help, animation}};
+    Editor editor{ports()};
 
     std::vector<Message> startUpMessages;
     std::vector<std::uint32_t> startUpMidi;

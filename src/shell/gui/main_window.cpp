@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShowEvent>
 
 namespace tw::gui {
 
@@ -48,14 +49,36 @@ void fillIn(std::unique_ptr<Port>& service, Args&&... args)
         service = std::make_unique<Default>(std::forward<Args>(args)...);
 }
 
-//! The client area: the background picture with every control at its place.
+//! The client area. Its background picture is the costliest of all to paint and
+//! nobody sees it before the splash has gone, so it is painted when the area is
+//! first shown rather than while the program starts.
+class Client final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        if (!hasBackground_) {
+            QPalette backdrop = palette();
+            backdrop.setBrush(QPalette::Window, art::background());
+            setPalette(backdrop);
+            hasBackground_ = true;
+        }
+        QWidget::showEvent(event);
+    }
+
+private:
+    bool hasBackground_ = false;
+};
+
+//! The client area with every control at its place.
 QWidget* buildClient(QWidget& window, WindowWidgets& widgets)
 {
-    auto* client = new QWidget(&window);
+    auto* client = new Client(&window);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(layout::kClientSize);
     QPalette palette = client->palette();
-    palette.setBrush(QPalette::Window, art::background());
     // Selections in the artwork's walnut and cream rather than the desktop's blue.
     palette.setColor(QPalette::Highlight, QColor(0x6e, 0x45, 0x28));
     palette.setColor(QPalette::HighlightedText, QColor(0xf7, 0xef, 0xdc));

@@ -14,6 +14,12 @@
 #include "shell/gui/splash_window.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+//! Well after the splash has been painted, well before it goes.
+constexpr int kPrepareBackgroundMs = 300;
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -35,5 +41,8 @@ int main(int argc, char* argv[])
 
     tw::gui::SplashWindow splash(window);
     splash.show();
+    // The background picture is the costliest to draw; it is drawn while the
+    // splash is on screen, so the main window appears at once when it is due.
+    QTimer::singleShot(kPrepareBackgroundMs, [] { tw::art::background(); });
     return QApplication::exec();
 }

@@ -50,8 +50,9 @@ void fillIn(std::unique_ptr<Port>& service, Args&&... args)
 }
 
 //! The client area. Its background picture is the costliest of all to paint and
-//! nobody sees it before the splash has gone, so it is painted when the area is
-//! first shown rather than while the program starts.
+//! nobody sees it before the splash has gone, so it is taken when the area is
+//! first shown rather than while the program starts (start-up draws it into the
+//! picture cache while the splash is on screen).
 class Client final : public QWidget {
 public:
     using QWidget::QWidget;

@@ -2,6 +2,7 @@
 // and the names, texts and tooltips of the controls.
 
 #include "gui/main_window_fixture.h"
+#include "shell/gui/artwork.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -137,6 +138,12 @@ TEST_F(MainWindowTest, TheWindowIsTheFixedClientAreaUnderItsMenuBar)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tunewright"));
     EXPECT_EQ(window.centralWidget()->size(), QSize(759, 528));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
+TEST_F(MainWindowTest, TheShownClientAreaLiesOnTheBackgroundPicture)
+{
+    const QBrush backdrop = window.centralWidget()->palette().brush(QPalette::Window);
+    EXPECT_EQ(backdrop.texture().toImage(), art::background().toImage());
 }
 
 TEST_F(MainWindowTest, BlackKeysLieOverTheWhiteKeys)

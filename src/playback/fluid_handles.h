@@ -15,8 +15,6 @@ struct FluidDeleter {
 
 using FluidSettings = std::unique_ptr<fluid_settings_t, FluidDeleter<delete_fluid_settings>>;
 using FluidSynth = std::unique_ptr<fluid_synth_t, FluidDeleter<delete_fluid_synth>>;
-using FluidSequencer = std::unique_ptr<fluid_sequencer_t, FluidDeleter<delete_fluid_sequencer>>;
-using FluidEvent = std::unique_ptr<fluid_event_t, FluidDeleter<delete_fluid_event>>;
 using FluidAudioDriver = std::unique_ptr<fluid_audio_driver_t, FluidDeleter<delete_fluid_audio_driver>>;
 
 } // namespace tw

@@ -2,14 +2,14 @@
 
 #include "playback/bounded_call.h"
 #include "playback/fluid_log.h"
+#include "playback/lead_estimator.h"
 #include "playback/sequenced_synth.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <cmath>
 #include <expected>
-#include <limits>
+#include <optional>
 
 namespace tw {
 namespace {
@@ -17,20 +17,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // 512 frames a period: the default 64 underruns on ordinary machines. The
-// sequencer makes the period size irrelevant to the rhythm.
+// schedule makes the period size irrelevant to the rhythm.
 constexpr int kPeriodFrames = 512;
 constexpr int kPeriods = 2;
 
 // Room between the newest sound rendered and the time a message is scheduled
-// at, for the sequencer's whole milliseconds and a late wake-up of the audio thread.
+// at: the half block a message may be taken up early, and a period rendered a
+// little further ahead than the estimate.
 constexpr double kMarginMs = 2.0;
 
-// How many periods the lead is taken over: about one second.
-constexpr std::size_t kLeadWindow = 96;
-
-// The first periods fill the sound server's buffer before it starts playing, so
-// their leads say nothing of when the sound is heard: about 100 ms of sound.
-constexpr std::size_t kFillPeriods = 10;
+constexpr double kPeriodMs = 1000.0 * kPeriodFrames / SequencedSynth::kSampleRate;
 
 double msSince(Clock::time_point origin, Clock::time_point t)
 {
@@ -40,24 +36,15 @@ double msSince(Clock::time_point origin, Clock::time_point t)
 } // namespace
 
 // The synthesizer, its driver, and how far the rendered sound runs ahead of
-// the monotonic clock (the lead), measured by the audio thread after each
-// period. A late wake-up of the audio thread lowers one measurement and the
-// periods after it catch up; an underrun lowers every measurement after it,
-// because the sound after the gap is heard that much later. The highest lead
-// of about the last second ignores the first and follows the second, so a
-// stall of the machine costs one shift of the rhythm, not a latency that grows.
+// the monotonic clock, estimated by the audio thread after each period.
 struct FluidSynthMidiOut::Live {
     std::unique_ptr<SequencedSynth> synth;
     Clock::time_point origin = Clock::now();
     std::atomic<double> leadMs{std::nan("")};
+    std::atomic<int> dropouts{0};
     // Audio thread only.
     double renderedMs = 0;
-    std::array<double, kLeadWindow> recentLeads = [] {
-        std::array<double, kLeadWindow> leads;
-        leads.fill(-std::numeric_limits<double>::infinity());
-        return leads;
-    }();
-    std::size_t periods = 0;
+    LeadEstimator lead{kPeriodMs};
     FluidAudioDriver driver; // last: stops the audio thread before the rest goes
 
     static int render(void* data, int frames, int, float*[], int outputs, float* out[])
@@ -67,10 +54,10 @@ struct FluidSynthMidiOut::Live {
             return FLUID_FAILED;
         live->synth->render({out[0], std::size_t(frames)}, {out[1], std::size_t(frames)});
         live->renderedMs += frames * 1000.0 / SequencedSynth::kSampleRate;
-        if (++live->periods <= kFillPeriods)
-            return FLUID_OK;
-        live->recentLeads[live->periods % kLeadWindow] = live->renderedMs - msSince(live->origin, Clock::now());
-        live->leadMs.store(*std::ranges::max_element(live->recentLeads), std::memory_order_relaxed);
+        live->lead.periodRendered(live->renderedMs, msSince(live->origin, Clock::now()));
+        if (const std::optional<double> lead = live->lead.lead())
+            live->leadMs.store(*lead, std::memory_order_relaxed);
+        live->dropouts.store(live->lead.dropouts(), std::memory_order_relaxed);
         return FLUID_OK;
     }
 };
@@ -163,7 +150,7 @@ void FluidSynthMidiOut::shortMessage(std::uint32_t message)
     // Before the sound server plays there is no rhythm to keep yet; a time the
     // synthesizer has passed already plays at once.
     const double atMs = std::isnan(leadMs) ? 0.0 : std::max(0.0, sentMs + leadMs + kMarginMs);
-    m_live->synth->scheduleAt(message, static_cast<std::uint32_t>(std::ceil(atMs)));
+    m_live->synth->scheduleAt(message, atMs);
 }
 
 void FluidSynthMidiOut::close()
@@ -176,6 +163,11 @@ void FluidSynthMidiOut::close()
         live.reset();
         return true;
     });
+}
+
+int FluidSynthMidiOut::dropouts() const
+{
+    return m_live ? m_live->dropouts.load(std::memory_order_relaxed) : 0;
 }
 
 QString FluidSynthMidiOut::soundfont() const

@@ -3,7 +3,7 @@
 // playing through the sound server.
 //
 // Every message is stamped with the monotonic clock when it is sent and
-// played by the synthesizer's sequencer at that time plus one constant delay,
+// played by the synthesizer's schedule at that time plus one constant delay,
 // so the rhythm that reaches the ear is the rhythm of the messages, not that of
 // the audio periods (notes sent straight to the synthesizer would land on
 // period boundaries, up to a period late).
@@ -42,6 +42,9 @@ public:
     const QString& lastError() const { return m_lastError; }
     //! The soundfont in use; empty while closed.
     QString soundfont() const;
+    //! How often the sound server seemed to run dry since the output opened:
+    //! each time, the sound after it is heard later by as long as it went without.
+    int dropouts() const;
     //! How long the last open took to load the soundfont.
     std::chrono::microseconds soundfontLoadTime() const { return m_soundfontLoadTime; }
 

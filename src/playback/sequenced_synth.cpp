@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 namespace tw {
 
@@ -45,39 +46,16 @@ SequencedSynth::create(const QStringList& soundfonts)
             reason += QStringLiteral(": ") + logged.join(QStringLiteral("; "));
         return std::unexpected(reason);
     }
-
-    // Without the system timer the sequencer advances with the rendered samples.
-    s->m_sequencer.reset(new_fluid_sequencer2(0));
-    if (!s->m_sequencer)
-        return std::unexpected(QStringLiteral("the FluidSynth sequencer could not be created"));
-    s->m_synthClient = fluid_sequencer_register_fluidsynth(s->m_sequencer.get(), s->m_synth.get());
-    if (s->m_synthClient == FLUID_FAILED)
-        return std::unexpected(QStringLiteral("the synthesizer could not join the sequencer"));
     return s;
 }
 
-void SequencedSynth::scheduleAt(std::uint32_t message, std::uint32_t atMs)
+void SequencedSynth::scheduleAt(std::uint32_t message, double atMs)
 {
-    const ShortMessage m = decodeShortMessage(message);
-    FluidEvent event(new_fluid_event());
-    if (!event)
-        return;
-    switch (m.kind) {
-    case ShortMessage::Kind::NoteOn:
-        fluid_event_noteon(event.get(), m.channel, static_cast<short>(m.data1), static_cast<short>(m.data2));
-        break;
-    case ShortMessage::Kind::NoteOff:
-        fluid_event_noteoff(event.get(), m.channel, static_cast<short>(m.data1));
-        break;
-    case ShortMessage::Kind::ProgramChange:
-        fluid_event_program_change(event.get(), m.channel, m.data1);
-        break;
-    case ShortMessage::Kind::Other:
-        return;
-    }
-    fluid_event_set_source(event.get(), -1);
-    fluid_event_set_dest(event.get(), m_synthClient);
-    fluid_sequencer_send_at(m_sequencer.get(), event.get(), atMs, 1);
+    const auto frame = std::llround(atMs * kSampleRate / 1000);
+    std::lock_guard lock(m_scheduleMutex);
+    // Nearly always the latest time yet: the search ends at the back.
+    const auto after = std::ranges::upper_bound(m_schedule, frame, {}, &Scheduled::frame);
+    m_schedule.insert(after, {frame, message});
 }
 
 void SequencedSynth::render(std::span<float> left, std::span<float> right)
@@ -87,9 +65,53 @@ void SequencedSynth::render(std::span<float> left, std::span<float> right)
     // in its own input instead of silence.
     std::ranges::fill(left, 0.0f);
     std::ranges::fill(right, 0.0f);
-    float* dry[2] = {left.data(), right.data()};
-    float* effects[4] = {left.data(), right.data(), left.data(), right.data()};
-    fluid_synth_process(m_synth.get(), static_cast<int>(left.size()), 4, effects, 2, dry);
+    std::size_t done = 0;
+    while (done < left.size()) {
+        const auto intoBlock = int(m_renderedFrames % kBlockFrames);
+        if (intoBlock == 0)
+            playDueAt(m_renderedFrames);
+        const int frames = int(std::min<std::size_t>(kBlockFrames - intoBlock, left.size() - done));
+        renderWithinBlock(left.data() + done, right.data() + done, frames);
+        done += std::size_t(frames);
+        m_renderedFrames += frames;
+    }
+}
+
+void SequencedSynth::playDueAt(std::int64_t blockStart)
+{
+    {
+        std::lock_guard lock(m_scheduleMutex);
+        const auto due = std::ranges::lower_bound(m_schedule, blockStart + kBlockFrames / 2, {}, &Scheduled::frame);
+        m_due.assign(m_schedule.begin(), due);
+        m_schedule.erase(m_schedule.begin(), due);
+    }
+    for (const Scheduled& s : m_due)
+        play(s.message);
+}
+
+void SequencedSynth::play(std::uint32_t message)
+{
+    const ShortMessage m = decodeShortMessage(message);
+    switch (m.kind) {
+    case ShortMessage::Kind::NoteOn:
+        fluid_synth_noteon(m_synth.get(), m.channel, m.data1, m.data2);
+        break;
+    case ShortMessage::Kind::NoteOff:
+        fluid_synth_noteoff(m_synth.get(), m.channel, m.data1);
+        break;
+    case ShortMessage::Kind::ProgramChange:
+        fluid_synth_program_change(m_synth.get(), m.channel, m.data1);
+        break;
+    case ShortMessage::Kind::Other:
+        break;
+    }
+}
+
+void SequencedSynth::renderWithinBlock(float* left, float* right, int frames)
+{
+    float* dry[2] = {left, right};
+    float* effects[4] = {left, right, left, right};
+    fluid_synth_process(m_synth.get(), frames, 4, effects, 2, dry);
 }
 
 } // namespace tw

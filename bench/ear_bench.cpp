@@ -20,11 +20,11 @@ using test::FoundNote;
 using test::MonitorRecorder;
 
 //! Silence before the first note of the reference rendering.
-constexpr std::uint32_t kLeadMs = 100;
+constexpr double kLeadMs = 100;
 //! Sound after the last message, for the last note's release.
 constexpr int kTailMs = 600;
-//! Whole milliseconds that are also whole 64-frame blocks of the synthesizer (three).
-constexpr std::uint32_t kBlockAlignedMs = 4;
+//! The synthesizer's rendering block, on whose boundaries notes begin.
+constexpr double kBlockMs = 1000.0 * SequencedSynth::kBlockFrames / SequencedSynth::kSampleRate;
 //! The tone menu's entry "オルガン".
 constexpr int kOrgan = 5;
 
@@ -32,10 +32,9 @@ bool isNoteOn(std::uint32_t message) { return (message & 0xF0) == 0x90; }
 
 //! The reference: the messages rendered offline in the order and at about the
 //! times they were sent (program changes at 0, the first note at kLeadMs),
-//! each on a block boundary, so that each note's sound reaches the threshold a
-//! fixed time after its place, with no part of a block added. Where each
-//! message was put goes into `placedAtMs`.
-std::vector<float> renderReference(const std::vector<Stamp>& stamps, std::vector<std::uint32_t>& placedAtMs)
+//! each on a block boundary, so that each note's sound begins a fixed time
+//! after its place. Where each message was put goes into `placedAtMs`.
+std::vector<float> renderReference(const std::vector<Stamp>& stamps, std::vector<double>& placedAtMs)
 {
     auto synth = SequencedSynth::create();
     const auto firstNote = std::ranges::find_if(stamps, [](const Stamp& s) { return isNoteOn(s.message); });
@@ -43,7 +42,7 @@ std::vector<float> renderReference(const std::vector<Stamp>& stamps, std::vector
         return {};
     for (const Stamp& stamp : stamps) {
         const double sentMs = stamp.at < firstNote->at ? 0.0 : kLeadMs + inMs(stamp.at - firstNote->at);
-        const auto at = std::uint32_t(std::lround(sentMs / kBlockAlignedMs)) * kBlockAlignedMs;
+        const double at = std::round(sentMs / kBlockMs) * kBlockMs;
         placedAtMs.push_back(at);
         (*synth)->scheduleAt(stamp.message, at);
     }
@@ -64,20 +63,57 @@ std::vector<FoundNote> soundsIn(const std::vector<float>& sound)
     return test::findNotes(sound, 0.1f * test::peakOf(sound));
 }
 
+std::size_t sampleAt(double ms) { return std::size_t(std::lround(ms * test::kSoundRate / 1000)); }
+
+//! Where in the recording the reference's sound at `referenceStart` begins,
+//! looked for within kRefineMs of `roughStart`: the shift at which the
+//! beginning of the reference's sound matches the recording best. A level
+//! threshold alone lands on different cycles of the waveform when two
+//! renderings differ by a few per cent in level, milliseconds apart.
+std::size_t matchedStart(const std::vector<float>& recording, const std::vector<float>& reference,
+                         std::size_t referenceStart, std::size_t roughStart)
+{
+    constexpr double kBeforeMs = 5, kAfterMs = 15, kRefineMs = 8;
+    const std::size_t before = sampleAt(kBeforeMs), length = before + sampleAt(kAfterMs), refine = sampleAt(kRefineMs);
+    if (referenceStart < before || roughStart < before + refine || referenceStart - before + length > reference.size()
+        || roughStart - before + refine + length > recording.size())
+        return roughStart;
+    const float* wanted = reference.data() + referenceStart - before;
+    double best = -2;
+    std::size_t bestStart = roughStart;
+    for (std::size_t start = roughStart - refine; start <= roughStart + refine; ++start) {
+        const float* heard = recording.data() + start - before;
+        double wh = 0, ww = 0, hh = 0;
+        for (std::size_t i = 0; i < length; ++i) {
+            wh += double(wanted[i]) * heard[i];
+            ww += double(wanted[i]) * wanted[i];
+            hh += double(heard[i]) * heard[i];
+        }
+        const double match = wh / std::sqrt(ww * hh + 1e-30);
+        if (match > best) {
+            best = match;
+            bestStart = start;
+        }
+    }
+    return bestStart;
+}
+
 //! One sound found in the recording and in the reference, and the note-on that began it.
 struct Sound {
-    double heardMs;         //!< its start in the recording
-    double riseMs;          //!< from its message to the threshold, in the reference
+    std::size_t heardSample; //!< its start in the recording
+    double riseMs;           //!< from its message to its start, in the reference
     SteadyClock::time_point sent;
 };
 
 //! The sounds of the reference paired with the recorded sounds that start where
 //! they should. The first sounds of both follow silence and give the alignment;
 //! a sound whose start the recording blurs into its neighbour's stays unpaired.
-std::vector<Sound> pairUp(const std::vector<FoundNote>& heard, const std::vector<FoundNote>& expected,
-                          const std::vector<Stamp>& sent, const std::vector<std::uint32_t>& placedAtMs)
+std::vector<Sound> pairUp(const std::vector<float>& recording, const std::vector<float>& reference,
+                          const std::vector<Stamp>& sent, const std::vector<double>& placedAtMs)
 {
     constexpr double kSearchMs = 50;
+    const std::vector<FoundNote> heard = soundsIn(recording);
+    const std::vector<FoundNote> expected = soundsIn(reference);
     std::vector<Sound> sounds;
     if (heard.empty() || expected.empty())
         return sounds;
@@ -92,19 +128,24 @@ std::vector<Sound> pairUp(const std::vector<FoundNote>& heard, const std::vector
         for (std::size_t m = 0; m < sent.size(); ++m)
             if (isNoteOn(sent[m].message) && placedAtMs[m] <= wanted.startMs)
                 message = m;
-        sounds.push_back({nearest->startMs, wanted.startMs - placedAtMs[message], sent[message].at});
+        const std::size_t heardSample =
+            matchedStart(recording, reference, sampleAt(wanted.startMs), sampleAt(nearest->startMs));
+        sounds.push_back({heardSample, wanted.startMs - placedAtMs[message], sent[message].at});
     }
     return sounds;
 }
 
 //! Each sound's distance from where its message puts it: the message's time
 //! plus its rise plus the latency, common to every sound and taken as the
-//! median (the recording began at some moment before the first message).
-std::vector<double> onsetErrorsMs(const std::vector<Sound>& sounds)
+//! median (the recording began at some moment before the first message). The
+//! recording's samples count in the sink's clock, turned into the monotonic
+//! clock's milliseconds by the rate the sink was measured to play at.
+std::vector<double> onsetErrorsMs(const std::vector<Sound>& sounds, double samplesPerSecond)
 {
     std::vector<double> offsets;
     for (const Sound& sound : sounds)
-        offsets.push_back(sound.heardMs - sound.riseMs - inMs(sound.sent - sounds.front().sent));
+        offsets.push_back(1000.0 * double(sound.heardSample) / samplesPerSecond - sound.riseMs
+                          - inMs(sound.sent - sounds.front().sent));
     const double common = median(offsets);
     std::vector<double> errors;
     for (double offset : offsets)
@@ -118,10 +159,8 @@ std::vector<double> onsetErrorsMs(const std::vector<Sound>& sounds)
 double latencyMs(const std::vector<Sound>& sounds, const MonitorRecorder& recorder)
 {
     double latency = 1e9;
-    for (const Sound& sound : sounds) {
-        const auto sample = std::size_t(sound.heardMs * MonitorRecorder::kRate / 1000);
-        latency = std::min(latency, inMs(recorder.heardNoLaterThan(sample) - sound.sent) - sound.riseMs);
-    }
+    for (const Sound& sound : sounds)
+        latency = std::min(latency, inMs(recorder.heardNoLaterThan(sound.heardSample) - sound.sent) - sound.riseMs);
     return latency;
 }
 
@@ -160,21 +199,25 @@ void benchEar()
     const std::vector<Stamp> sent = stamps.takeStamps();
     const std::vector<float> recording = recorder.stop();
 
-    std::vector<std::uint32_t> placedAtMs;
-    const std::vector<FoundNote> expected = soundsIn(renderReference(sent, placedAtMs));
-    const std::vector<Sound> sounds = pairUp(soundsIn(recording), expected, sent, placedAtMs);
+    std::vector<double> placedAtMs;
+    const std::vector<float> reference = renderReference(sent, placedAtMs);
+    const std::size_t expected = soundsIn(reference).size();
+    const std::vector<Sound> sounds = pairUp(recording, reference, sent, placedAtMs);
     if (sounds.empty()) {
-        printNote(format("skipped: none of the %zu sounds of the reference was heard", expected.size()));
+        printNote(format("skipped: none of the %zu sounds of the reference was heard", expected));
         return;
     }
-    const std::vector<double> errors = onsetErrorsMs(sounds);
+    const double samplesPerSecond = recorder.samplesPerSecond();
+    const std::vector<double> errors = onsetErrorsMs(sounds, samplesPerSecond);
     const double worst = maximum(errors);
     printTarget(format("note onset error (%zu sounds)", sounds.size()),
                 format("median %.2f ms, max %.2f ms", median(errors), worst), "max <= 1.5 ms", worst <= 1.5);
-    if (sounds.size() < expected.size())
+    if (sounds.size() < expected)
         printNote(format("%zu of the %zu sounds of the reference could not be told apart in the recording",
-                         expected.size() - sounds.size(), expected.size()));
+                         expected - sounds.size(), expected));
     printFigure("latency, message to sound", format("%.1f ms", latencyMs(sounds, recorder)));
+    printFigure("sink's clock against the monotonic clock", format("%+.0f ppm", (samplesPerSecond / MonitorRecorder::kRate - 1) * 1e6));
+    printFigure("times the sound server ran dry", format("%d", synthesizer.dropouts()));
     printNote("soundfont " + synthesizer.soundfont().toStdString());
 }
 

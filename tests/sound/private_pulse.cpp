@@ -130,4 +130,25 @@ SteadyClock::time_point MonitorRecorder::heardNoLaterThan(std::size_t index) con
     return bound;
 }
 
+double MonitorRecorder::samplesPerSecond() const
+{
+    std::lock_guard lock(m_mutex);
+    if (m_arrivals.size() < 100)
+        return kRate;
+    // Least squares of sample count over arrival time: each piece comes a
+    // little late, but over seconds of pieces the slope is the sink's rate.
+    const SteadyClock::time_point first = m_arrivals.front().second;
+    double n = 0, st = 0, ss = 0, stt = 0, sts = 0;
+    for (const auto& [count, arrived] : m_arrivals) {
+        const double t = std::chrono::duration<double>(arrived - first).count();
+        const double c = double(count);
+        n += 1;
+        st += t;
+        ss += c;
+        stt += t * t;
+        sts += t * c;
+    }
+    return (n * sts - st * ss) / (n * stt - st * st);
+}
+
 } // namespace tw::test

@@ -58,6 +58,11 @@ public:
     //! heard in the sink: each piece arrives after its last sample was heard.
     SteadyClock::time_point heardNoLaterThan(std::size_t index) const;
 
+    //! Samples the sink played per second of the monotonic clock, fitted to
+    //! when the pieces arrived; a sink's clock need not run with this one.
+    //! The nominal rate while too few pieces came to fit.
+    double samplesPerSecond() const;
+
 private:
     void run(std::promise<bool> started);
 

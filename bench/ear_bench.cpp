@@ -218,6 +218,8 @@ void benchEar()
     printFigure("latency, message to sound", format("%.1f ms", latencyMs(sounds, recorder)));
     printFigure("sink's clock against the monotonic clock", format("%+.0f ppm", (samplesPerSecond / MonitorRecorder::kRate - 1) * 1e6));
     printFigure("times the sound server ran dry", format("%d", synthesizer.dropouts()));
+    if (synthesizer.dropouts() > 0)
+        printNote("a note sent or playing while the server ran dry is heard late by as long as it went without");
     printNote("soundfont " + synthesizer.soundfont().toStdString());
 }
 

@@ -10,7 +10,7 @@ namespace tw::test {
 
 struct TimedMessage {
     std::uint32_t message = 0;
-    std::uint32_t atMs = 0;
+    double atMs = 0;
 };
 
 //! The sound of `messages` over `lengthMs`, both channels mixed to one, at 48000

@@ -30,8 +30,8 @@ constexpr std::size_t kBlockFrames = 64;
 
 struct MelodyNote {
     int note;
-    std::uint32_t onMs;
-    std::uint32_t offMs;
+    double onMs;
+    double offMs;
 };
 
 // The lowest and highest keys' notes and middle C, mostly off the block grid,

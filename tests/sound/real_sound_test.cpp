@@ -68,9 +68,10 @@ struct PlayedNote {
 // the notes let each release fade before the next starts.
 constexpr PlayedNote kTune[] = {{65, 83}, {72, 166}, {77, 250}, {84, 124}, {89, 332}, {70, 100}};
 constexpr auto kRest = 150ms;
+// Live and in the rendering, each message sounds from the 64-frame block
+// nearest its time, on two grids: a start may move by up to a block (1.3 ms),
+// a length by up to two, and the lead the output measures scatters a little.
 constexpr double kStartToleranceMs = 3.0;
-// A note's end is found on its release, which the live synthesizer's effects,
-// running since it was opened, shape a little differently from the rendering's.
 constexpr double kLengthToleranceMs = 4.0;
 
 //! How late a thread that asks to wake every millisecond wakes at worst: a
@@ -137,7 +138,7 @@ PlayResult playTune(MonitorRecorder& recorder)
 
     std::vector<TimedMessage> reference;
     for (const auto& [message, at] : sent)
-        reference.push_back({message, std::uint32_t(std::lround(msBetween(sent.front().second, at)))});
+        reference.push_back({message, msBetween(sent.front().second, at)});
     const auto rendered = renderOffline(reference, reference.back().atMs + 500.0);
 
     const auto heard = findNotes(recording, 0.1f * peakOf(recording));
@@ -148,17 +149,25 @@ PlayResult playTune(MonitorRecorder& recorder)
                             .toStdString();
         return result;
     }
-    // The recording started earlier than the first message; its offset is the same for every note.
-    std::vector<double> offsets;
-    for (std::size_t i = 0; i < heard.size(); ++i)
-        offsets.push_back(heard[i].startMs - expected[i].startMs);
-    const double offset = median(offsets);
+    // The recording started some time before the first message. Each note is
+    // placed by where its loudness rises around its note-on and falls around
+    // its note-off; the offset common to all starts is the recording's own.
+    const double roughOffset = heard.front().startMs - expected.front().startMs;
+    const auto heardLoudness = loudnessDb(recording);
+    const auto renderedLoudness = loudnessDb(rendered);
+    std::vector<double> starts, ends;
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        const double onMs = reference[1 + 2 * i].atMs, offMs = reference[2 + 2 * i].atMs;
+        starts.push_back(matchedShiftMs(heardLoudness, renderedLoudness, onMs - 5, onMs + 20, roughOffset));
+        ends.push_back(matchedShiftMs(heardLoudness, renderedLoudness, offMs - 10, offMs + 80, roughOffset));
+    }
+    const double offset = median(starts);
 
     QString faults;
     for (std::size_t i = 0; i < heard.size(); ++i) {
         const int note = kTune[i].note;
-        const double moved = offsets[i] - offset;
-        const double longer = (heard[i].endMs - heard[i].startMs) - (expected[i].endMs - expected[i].startMs);
+        const double moved = starts[i] - offset;
+        const double longer = ends[i] - starts[i];
         const double pitch = fundamentalHz(excerpt(recording, heard[i].startMs + 20, 40));
         if (std::abs(moved) > kStartToleranceMs)
             faults += QString::asprintf("note %zu (%d) started %+.2f ms off the others; ", i + 1, note, moved);

@@ -84,4 +84,47 @@ float peakOf(std::span<const float> sound)
     return peak;
 }
 
+std::vector<double> loudnessDb(std::span<const float> sound)
+{
+    // Four milliseconds hold a few cycles of the lowest note, so the curve
+    // follows the envelope rather than the waveform.
+    constexpr std::size_t kHalfWindow = 2 * kSoundRate / 1000;
+    constexpr double kSilenceDb = -60;
+    std::vector<double> energy(sound.size() + 1, 0.0);
+    for (std::size_t i = 0; i < sound.size(); ++i)
+        energy[i + 1] = energy[i] + double(sound[i]) * sound[i];
+    std::vector<double> loudness(sound.size());
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        const std::size_t from = i - std::min(i, kHalfWindow), to = std::min(sound.size(), i + kHalfWindow);
+        const double meanSquare = (energy[to] - energy[from]) / double(2 * kHalfWindow);
+        loudness[i] = std::max(kSilenceDb, 10 * std::log10(meanSquare + 1e-30));
+    }
+    return loudness;
+}
+
+double matchedShiftMs(std::span<const double> loudness, std::span<const double> reference, double fromMs,
+                      double toMs, double guessMs, double searchMs)
+{
+    const auto sampleAt = [](double ms) { return std::ptrdiff_t(std::lround(ms * kSoundRate / 1000)); };
+    const std::ptrdiff_t from = std::max<std::ptrdiff_t>(0, sampleAt(fromMs));
+    const std::ptrdiff_t to = std::min<std::ptrdiff_t>(std::ssize(reference), sampleAt(toMs));
+    const std::ptrdiff_t guess = sampleAt(guessMs), search = sampleAt(searchMs);
+    double leastDifference = INFINITY;
+    std::ptrdiff_t best = guess;
+    for (std::ptrdiff_t shift = guess - search; shift <= guess + search; ++shift) {
+        if (from + shift < 0 || to + shift > std::ssize(loudness))
+            continue;
+        double difference = 0;
+        for (std::ptrdiff_t i = from; i < to; ++i) {
+            const double d = loudness[std::size_t(i + shift)] - reference[std::size_t(i)];
+            difference += d * d;
+        }
+        if (difference < leastDifference) {
+            leastDifference = difference;
+            best = shift;
+        }
+    }
+    return best * 1000.0 / kSoundRate;
+}
+
 } // namespace tw::test

@@ -36,4 +36,17 @@ std::span<const float> excerpt(std::span<const float> sound, double fromMs, doub
 
 float peakOf(std::span<const float> sound);
 
+//! How loud `sound` is around each of its samples, in dB: the mean square over
+//! a few milliseconds centred on it.
+std::vector<double> loudnessDb(std::span<const float> sound);
+
+//! By how many milliseconds `loudness` must be moved, within `searchMs` of
+//! `guessMs`, to lie best over `reference`'s curve from `fromMs` to `toMs`.
+//! Where a note starts and ends is the moment its loudness rises and falls: a
+//! release fades slowly, so the moment a level threshold is crossed moves by
+//! milliseconds when two soundings differ by a fraction of a decibel, while the
+//! shape of the whole curve places it within a fraction of a millisecond.
+double matchedShiftMs(std::span<const double> loudness, std::span<const double> reference, double fromMs,
+                      double toMs, double guessMs, double searchMs = 8);
+
 } // namespace tw::test

@@ -36,6 +36,11 @@ bool titleTooWide(QStringView title)
     return cp932::width(title) > kTitleWidthLimit;
 }
 
+QString titleAsStored(QStringView title)
+{
+    return cp932::decode(cp932::encode(title));
+}
+
 QString dropLastCharacter(QStringView title)
 {
     return withoutLastCharacter(title).toString();

@@ -10,9 +10,15 @@ namespace tw {
 inline constexpr int kTitleWidthLimit = 64;
 
 inline const QString kTitleLimitMessage = QStringLiteral("タイトルは全角32文字分までです。");
+inline const QString kTitleCharactersMessage =
+    QStringLiteral("タイトルに使えない文字を「?」に置き換えました。");
 
 //! The title is wider than kTitleWidthLimit.
 bool titleTooWide(QStringView title);
+
+//! The title as a melody file holds it: each character that code page 932 cannot represent
+//! becomes "?", as the save writes it. The width does not change: such a character counts 1.
+QString titleAsStored(QStringView title);
 
 //! The title without its last character: a whole code point, never half a surrogate pair.
 QString dropLastCharacter(QStringView title);

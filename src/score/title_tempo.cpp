@@ -10,9 +10,16 @@ constexpr CommandSettings kSaveOn{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep
 
 void Editor::txtTitle_Change()
 {
+    // The box shows what the file will hold: a character code page 932 lacks would
+    // be saved as "?", so it becomes "?" at once, told once per change.
+    QString title = ports_.controls.titleText();
+    if (const QString stored = titleAsStored(title); stored != title) {
+        title = stored;
+        ports_.controls.setTitleText(title);
+        showMessage(kTitleCharactersMessage);
+    }
     // Each removed character is a change of the box of its own, and each one is
     // reported; the last character goes, wherever the user typed.
-    QString title = ports_.controls.titleText();
     while (titleTooWide(title)) {
         showMessage(kTitleLimitMessage);
         title = dropLastCharacter(title);

@@ -42,6 +42,38 @@ TEST_P(TitleTest, TheTitleIsCutToWidth64OneMessagePerRemovedCharacter)
 INSTANTIATE_TEST_SUITE_P(, TitleTest, ::testing::ValuesIn(kTitleCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+const QString kCharactersMessage = QStringLiteral("タイトルに使えない文字を「?」に置き換えました。");
+
+struct StoredCase {
+    const char* name;
+    QString typed;
+    QString kept;
+    std::vector<QString> messages;
+};
+
+// The box never shows what the file would not hold; the width is counted as before, a
+// character code page 932 lacks counting 1 like the "?" it becomes.
+const StoredCase kStoredCases[] = {
+    {"Unrepresentable", QStringLiteral("Café ♫ 😀"), QStringLiteral("Caf? ? ?"), {kCharactersMessage}},
+    {"Representable", QStringLiteral("歓喜の歌 ①"), QStringLiteral("歓喜の歌 ①"), {}},
+    {"EmojiAtTheLimit", ascii(63) + QStringLiteral("😀"), ascii(63) + u'?', {kCharactersMessage}},
+    {"ThenTooWide", ascii(64) + QStringLiteral("é"), ascii(64), {kCharactersMessage, kTitleMessage}},
+};
+
+class StoredTitleTest : public EditorFixture, public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredTitleTest, ACharacterTheFileCannotHoldBecomesAQuestionMarkAtOnce)
+{
+    typeTitle(GetParam().typed);
+
+    EXPECT_EQ(controls.titleText(), GetParam().kept);
+    EXPECT_EQ(messages.texts(), QStringList(GetParam().messages.begin(), GetParam().messages.end()));
+    EXPECT_FALSE(editor.Saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(, StoredTitleTest, ::testing::ValuesIn(kStoredCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(EditorFixture, ChoosingATempoIsAnEditEvenOfAnEmptyScore)
 {
     chooseTempo(0);

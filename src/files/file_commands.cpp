@@ -64,11 +64,17 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
         return;
     }
     const QString title = ports_.controls.titleText();
-    // The dialog offers the file name made of the title.
-    FilePath = ports_.dialogs.showSaveDialog(kMelodyFilter, ports_.dialogs.currentFolder(),
-                                             MakeFileName(title));
-    if (FilePath.isEmpty())
+    // The dialog offers the file the melody came from or went to, so Enter saves where the
+    // user is working; a melody without one is offered its title as a file name. A cancel
+    // leaves the file the melody belongs to as it was.
+    const bool hasFile = FilePath != kUntitled && !FilePath.isEmpty();
+    const QFileInfo file(FilePath);
+    const QString chosen = ports_.dialogs.showSaveDialog(
+        kMelodyFilter, hasFile ? file.absolutePath() : ports_.dialogs.currentFolder(),
+        hasFile ? file.fileName() : MakeFileName(title));
+    if (chosen.isEmpty())
         return;
+    FilePath = chosen;
     // Case-sensitive on purpose: song.TUN is saved as song.TUN.tun.
     if (!FilePath.endsWith(kMelodyExtension))
         FilePath += kMelodyExtension;

@@ -63,7 +63,7 @@ TEST_F(SaveCommand, AnEmptyScoreIsNotSavedAndNoDialogIsShown)
     EXPECT_EQ(entriesOf(folder()), QStringList{});
 }
 
-TEST_F(SaveCommand, CancelInTheDialogWritesNothingAndLeavesTheFilePathEmpty)
+TEST_F(SaveCommand, CancelInTheDialogWritesNothingAndChangesNothing)
 {
     const Document before = document();
 
@@ -72,25 +72,52 @@ TEST_F(SaveCommand, CancelInTheDialogWritesNothingAndLeavesTheFilePathEmpty)
     ASSERT_EQ(dialogs.saveShown.size(), 1u);
     EXPECT_EQ(dialogs.saveShown[0].filter, "(*.tun)");
     EXPECT_EQ(dialogs.saveShown[0].initialFolder, dialogs.programFolder);
-    EXPECT_EQ(editor.FilePath, "");
+    EXPECT_EQ(editor.FilePath, kUntitled);
     EXPECT_EQ(document(), before);
     EXPECT_EQ(entriesOf(folder()), QStringList{});
 }
 
-TEST_F(SaveCommand, TheDialogOffersTheTitleAsAFileName)
+TEST_F(SaveCommand, TheDialogOffersTheMelodysOwnFileElseItsTitle)
 {
     typeTitle(QStringLiteral("Song: A/B.mid"));
     saveAs(path("first"));
     typeTitle(QStringLiteral("Other"));
     saveAs(QString());
+    saveAs(QString());
+    editor.mnuNew_Click();
+    enterNote(12, 4);
+    typeTitle(QStringLiteral("New one"));
+    saveAs(QString());
 
-    ASSERT_EQ(dialogs.saveShown.size(), 2u);
+    ASSERT_EQ(dialogs.saveShown.size(), 4u);
     // Never saved: the title made into a file name, in the folder the program started in.
     EXPECT_EQ(dialogs.saveShown[0].initialName, "Song- A-B-mid");
     EXPECT_EQ(dialogs.saveShown[0].initialFolder, dialogs.programFolder);
-    // Saved once: still the title's name, now in that file's folder.
-    EXPECT_EQ(dialogs.saveShown[1].initialName, "Other");
-    EXPECT_EQ(dialogs.saveShown[1].initialFolder, folder());
+    // Saved once: that file, in its folder, whatever the title says now; a cancel keeps it.
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_EQ(dialogs.saveShown[i].initialName, "first.tun");
+        EXPECT_EQ(dialogs.saveShown[i].initialFolder, folder());
+    }
+    // A new melody has no file again.
+    EXPECT_EQ(dialogs.saveShown[3].initialName, "New one");
+}
+
+TEST_F(SaveCommand, AnOpenedMelodyIsOfferedTheFileItCameFrom)
+{
+    QDir(folder()).mkdir(QStringLiteral("songs"));
+    const QString ode = path(QStringLiteral("songs/ode.tun"));
+    writeFile(ode, sjis(QStringLiteral("'title=歓喜の歌 第九\r\n'tempo=120\r\nO4E4\r\n")));
+    openPath(ode);
+    enterNote(14, 4);
+    messages.answerNext(MessageAnswer::Ok);  // the overwrite question
+
+    saveAs(ode);
+
+    ASSERT_EQ(dialogs.saveShown.size(), 1u);
+    EXPECT_EQ(dialogs.saveShown[0].initialName, "ode.tun");
+    EXPECT_EQ(dialogs.saveShown[0].initialFolder, path(QStringLiteral("songs")));
+    EXPECT_EQ(entriesOf(path(QStringLiteral("songs"))), QStringList{"ode.tun"});
+    EXPECT_TRUE(editor.Saved);
 }
 
 TEST_F(SaveCommand, WritesTheTitleAsTypedAndWhatCodePage932LacksAsAQuestionMark)

@@ -10,6 +10,7 @@
 #include "shell/gui/artwork.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/message_boxes.h"
+#include "shell/gui/japanese_qt.h"
 #include "shell/gui/single_instance.h"
 #include "shell/gui/splash_window.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(tw::kAppTitle);
     QApplication::setDesktopFileName(QStringLiteral("org.tunewright.Tunewright"));
     QApplication::setWindowIcon(tw::art::appIcon());
+    tw::gui::useJapaneseQt(app);
 
     tw::gui::SingleInstance instance;
     if (!instance.acquire()) {

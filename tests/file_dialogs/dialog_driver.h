@@ -2,6 +2,8 @@
 // Drives the modal file dialogs of a test as a user would: once a dialog is shown, its file
 // name field is filled in and the dialog accepted (a shown QFileDialog ignores selectFile).
 
+#include "shell/gui/japanese_qt.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -12,14 +14,18 @@
 
 namespace tw::test {
 
-//! One application for the whole run, never destroyed (Qt's clean-up among the exit handlers
-//! is not safe).
+//! One application for the whole run, speaking Japanese as the program does, never destroyed
+//! (Qt's clean-up among the exit handlers is not safe).
 inline QApplication& application()
 {
     static int argc = 1;
     static char name[] = "tunewright-test";
     static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
+    static auto* app = [] {
+        auto* made = new QApplication(argc, argv);
+        gui::useJapaneseQt(*made);
+        return made;
+    }();
     return *app;
 }
 

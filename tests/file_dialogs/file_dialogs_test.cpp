@@ -7,8 +7,14 @@
 
 #include "shell/gui/file_dialogs.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -89,6 +95,50 @@ TEST_F(FileDialogsTest, CancelGivesTheEmptyTextAndKeepsTheCurrentFolder)
 
     EXPECT_EQ(m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), path("songs")), "");
     EXPECT_EQ(QDir::currentPath(), root());
+}
+
+TEST_F(FileDialogsTest, BothDialogsSpeakJapaneseAndShowTheirColumnsWhole)
+{
+    struct Seen {
+        QStringList labels;
+        QStringList buttons;
+        QSize size;
+        std::vector<std::pair<int, int>> columns;  //!< shown width, width the contents need
+    };
+    const auto look = [](Seen& seen) {
+        return [&seen](QFileDialog& dialog) {
+            for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                seen.labels << dialog.findChild<QLabel*>(QLatin1String(name))->text();
+            for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+                seen.buttons << button->text();
+            seen.size = dialog.size();
+            const QHeaderView* header = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))->header();
+            for (int column = 1; column < header->count(); ++column)
+                seen.columns.emplace_back(header->sectionSize(column), header->sectionSizeHint(column));
+            cancel(dialog);
+        };
+    };
+    Seen opening;
+    Seen saving;
+    {
+        DialogDriver driver(look(opening));
+        m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), path("songs"));
+    }
+    {
+        DialogDriver driver(look(saving));
+        m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), QStringLiteral("曲"));
+    }
+
+    for (const Seen* seen : {&opening, &saving}) {
+        ASSERT_EQ(seen->labels.size(), 3);
+        // "Look in:", "File name:" and "Files of type:" in Japanese: no Latin letters left.
+        for (const QString& label : seen->labels)
+            EXPECT_FALSE(label.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))) << label.toStdString();
+        EXPECT_TRUE(seen->buttons.contains(QStringLiteral("キャンセル"))) << seen->buttons.join(u'|').toStdString();
+        EXPECT_GE(seen->size.width(), 700);
+        for (const auto& [shown, needed] : seen->columns)
+            EXPECT_GE(shown, needed);
+    }
 }
 
 // ---- Where the first dialog starts ------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +35,19 @@ TEST_F(MainWindowTest, PressingAndReleasingAKeyAndALengthWritesARow)
     EXPECT_EQ(listTexts(), (QStringList{composeRowText(1, fieldsForCode(123)), QString()}));
     EXPECT_EQ(window.widgets().lstScore->selectedItems(),
               QList<QListWidgetItem*>{window.widgets().lstScore->item(1)});
+}
+
+TEST_F(MainWindowTest, TheTitleBoxsContextMenuSpeaksJapanese)
+{
+    const std::unique_ptr<QMenu> menu(window.widgets().txtTitle->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text();
+
+    ASSERT_GE(texts.size(), 7);
+    for (const char* english : {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"})
+        EXPECT_FALSE(texts.contains(QLatin1String(english))) << english << " in " << texts.join(u'|').toStdString();
 }
 
 struct TitleCase {

@@ -4,14 +4,38 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QTreeView>
 
 namespace tw::gui {
 namespace {
 
+//! Big enough for the detail view's size, type and date to be read whole beside the name.
+constexpr QSize kDialogSize{760, 480};
+constexpr int kSidebarWidth = 150;
+
+//! Qt's own dialog opens so small that its columns end in "157...tes" and "pla...ent" and the
+//! sidebar's places are cut: it is given room, the columns take the width their contents
+//! need and the name the rest. (A desktop's native dialog has none of these parts.)
+void makeReadable(QFileDialog& dialog)
+{
+    dialog.resize(kDialogSize);
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({kSidebarWidth, kDialogSize.width() - kSidebarWidth});
+}
+
 //! Runs the dialog; the chosen file's full path, or the empty text for cancel.
 QString chosenPath(QFileDialog& dialog)
 {
+    makeReadable(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString path = dialog.selectedFiles().value(0);

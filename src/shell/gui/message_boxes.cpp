@@ -3,8 +3,9 @@
 #include "shell/editor.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QSpacerItem>
 
 namespace tw::gui {
 
@@ -22,6 +23,21 @@ QMessageBox::Icon iconOf(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+//! A window manager cuts the caption of a box narrower than its title bar needs ("Tune…ight"),
+//! so no box of the program is narrower than this.
+constexpr int kMinimumBoxWidth = 300;
+
+//! QMessageBox sizes itself to its text on every show, overriding a minimum size; a spacer
+//! across the bottom of its grid is the width it keeps.
+void keepMinimumWidth(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(kMinimumBoxWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 MessageAnswer MessageBoxes::show(const Message& message)
@@ -33,12 +49,11 @@ MessageAnswer MessageBoxes::show(const Message& message)
     QMessageBox box(iconOf(message.icon), kAppTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == MessageButtons::OkCancel) {
-        // Qt's own button texts are English unless its translations are
-        // installed; the program's dialogs are Japanese throughout.
-        box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
     }
+    keepMinimumWidth(box);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

@@ -328,7 +328,7 @@ void paintRoom(QPainter& painter)
 
 QPixmap paintBackground()
 {
-    QImage image(layout::kClientSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(layout::kClientSize.width(), layout::kClientSize.height());
     image.fill(kWalnut);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -1,5 +1,6 @@
 #include "shell/gui/artwork_paint.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmapCache>
@@ -10,19 +11,27 @@
 
 namespace tw::art::paint {
 
+qreal pixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
 QPixmap cached(const QString& key, const std::function<QPixmap()>& paint)
 {
+    const QString keyAtRatio = key + QStringLiteral("@%1").arg(pixelRatio());
     QPixmap picture;
-    if (QPixmapCache::find(key, &picture))
+    if (QPixmapCache::find(keyAtRatio, &picture))
         return picture;
     picture = paint();
-    QPixmapCache::insert(key, picture);
+    QPixmapCache::insert(keyAtRatio, picture);
     return picture;
 }
 
-QImage canvas(int width, int height)
+QImage canvas(int width, int height, qreal ratio)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     return image;
 }

@@ -33,11 +33,17 @@ inline const QColor kLeaf{0x6f, 0x8a, 0x4e};
 inline const QColor kAppleRed{0xb8, 0x45, 0x35};
 inline const QColor kRose{0xb8, 0x5c, 0x4c};
 
-//! The cached picture under `key`, painted by `paint` on the first request.
+//! The device pixel ratio pictures are painted at: the highest of the screens', so a picture
+//! is as sharp as the text beside it on a 1.5x or 2x screen (QT_SCALE_FACTOR included).
+qreal pixelRatio();
+
+//! The cached picture under `key` at the current pixel ratio, painted by `paint` on the first
+//! request.
 QPixmap cached(const QString& key, const std::function<QPixmap()>& paint);
 
-//! A transparent ARGB image to paint a picture on.
-QImage canvas(int width, int height);
+//! A transparent ARGB image to paint a picture of `width` x `height` pixels on, at `ratio`:
+//! its painter draws in those pixels, and the image holds `ratio` times as many each way.
+QImage canvas(int width, int height, qreal ratio = pixelRatio());
 
 //! Fills `area` with wood of base colour `base`: a soft gradient and wavy grain.
 //! The same seed always gives the same grain.

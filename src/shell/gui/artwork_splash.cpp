@@ -23,7 +23,8 @@ constexpr int kVersionStrip = 34;
 
 QPixmap renderIcon(int pixels)
 {
-    QImage image = canvas(pixels, pixels);
+    // An icon size is a count of device pixels: the icon picks the size it needs.
+    QImage image = canvas(pixels, pixels, 1.0);
     QPainter painter(&image);
     QSvgRenderer renderer(iconSvgPath());
     renderer.render(&painter);
@@ -33,7 +34,7 @@ QPixmap renderIcon(int pixels)
 
 QPixmap paintSplash()
 {
-    QImage image(kSplashSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(kSplashSize.width(), kSplashSize.height());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -32,7 +32,7 @@ SplashWindow::SplashWindow(QWidget& mainWindow)
     setWindowTitle(kAppTitle);
 
     const QPixmap picture = art::splash();
-    setFixedSize(picture.size());
+    setFixedSize(picture.deviceIndependentSize().toSize());
     // A splash has no frame for a window manager to place; it sits in the middle.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -138,6 +138,31 @@ TEST_F(Artwork, KeysFormAPianoKeyboard)
     EXPECT_TRUE(art::keyRect(kLastKey + 1).isEmpty());
 }
 
+TEST_F(Artwork, EveryToolCaptionFitsInsideItsTileWithRoomToTheRim)
+{
+    // The caption band below the drawing, and the face inside the brass rim, which covers the
+    // outer 3.5 pixels of each side.
+    constexpr int kCaptionTop = 27, kCaptionBottom = 40;
+    constexpr int kFaceLeft = 4, kFaceRight = 43;
+    for (int store = 0; store <= int(PictureStore::Stop); ++store) {
+        for (const Look look : {Look::Normal, Look::Pressed}) {
+            SCOPED_TRACE(testing::Message() << "tool " << store << " look " << int(look));
+            const QImage tile = art::toolPicture(PictureStore(store), look).toImage().convertToFormat(QImage::Format_ARGB32);
+            int left = kFaceRight + 1, right = kFaceLeft - 1;
+            for (int y = kCaptionTop; y <= kCaptionBottom; ++y)
+                for (int x = kFaceLeft; x <= kFaceRight; ++x)
+                    if (qGray(tile.pixel(x, y)) < 150) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            ASSERT_LE(left, right) << "no caption drawn";
+            // Two clear pixels of the face on either side, or a stroke seems to run into the rim.
+            EXPECT_GE(left, kFaceLeft + 2);
+            EXPECT_LE(right, kFaceRight - 2);
+        }
+    }
+}
+
 TEST_F(Artwork, IconComesFromTheSvgInTheResources)
 {
     for (const int pixels : {16, 48, 256}) {

@@ -285,17 +285,27 @@ const std::array<ToolArt, 12> kToolArt{{
     {drawStop, u"停止"},
 }};
 
-// Eleven pixels is the smallest size at which the kanji stay legible; a caption
-// too long for the tile at that size is narrowed rather than shrunk.
-QFont captionFont(const QString& caption, qreal width)
+// Eleven pixels is the smallest size at which the kanji stay legible. A caption too wide for
+// its place is squeezed sideways rather than shrunk; the font has no narrow cut of its own, so
+// the squeeze is the painter's.
+constexpr int kCaptionPixels = 11;
+// Room between a caption and the rim, so no stroke runs into the brass.
+constexpr qreal kCaptionMargin = 3;
+
+void drawCaption(QPainter& painter, const QString& caption, const QRectF& box)
 {
     QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(11);
+    font.setPixelSize(kCaptionPixels);
     font.setHintingPreference(QFont::PreferFullHinting);
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(caption);
-    if (natural > width)
-        font.setStretch(int(100 * width / natural));
-    return font;
+    const QFontMetricsF metrics(font);
+    const qreal natural = std::max(metrics.horizontalAdvance(caption), metrics.tightBoundingRect(caption).width());
+    const qreal squeeze = std::min<qreal>(1, box.width() / natural);
+    painter.save();
+    painter.setFont(font);
+    painter.translate(box.center().x(), box.top());
+    painter.scale(squeeze, 1);
+    painter.drawText(QRectF(-natural / 2, 0, natural, box.height()), Qt::AlignCenter, caption);
+    painter.restore();
 }
 
 QImage paintTile(PictureStore store, bool pressed)
@@ -338,11 +348,9 @@ QImage paintTile(PictureStore store, bool pressed)
     art.drawing(painter);
     painter.restore();
 
-    const QString caption = QString::fromUtf16(art.caption);
-    const QRectF captionBox(face.left() + 1, 27, face.width() - 2, 13);
-    painter.setFont(captionFont(caption, captionBox.width()));
+    const QRectF captionBox(face.left() + kCaptionMargin, 27, face.width() - 2 * kCaptionMargin, 13);
     painter.setPen(pressed ? kInk.darker(130) : kInk);
-    painter.drawText(captionBox.translated(shift), Qt::AlignCenter, caption);
+    drawCaption(painter, QString::fromUtf16(art.caption), captionBox.translated(shift));
 
     drawBrassRim(painter, pressed ? tile.translated(0.5, 0.5) : tile, 6, 3);
     painter.end();

@@ -50,6 +50,33 @@ TEST_F(MainWindowTest, TheTitleBoxsContextMenuSpeaksJapanese)
         EXPECT_FALSE(texts.contains(QLatin1String(english))) << english << " in " << texts.join(u'|').toStdString();
 }
 
+TEST_F(MainWindowTest, TheControlWithTheKeyboardFocusIsRingedPlainly)
+{
+    QWidget* client = window.widgets().client;
+    auto* mark = client->findChild<QWidget*>(QStringLiteral("focusMark"));
+    ASSERT_NE(mark, nullptr);
+    QComboBox* tempo = window.widgets().cmbTempo;
+    // Just left of the tempo box, in the middle of its height: wood, or the ring.
+    const QPoint beside = tempo->geometry().topLeft() + QPoint(-2, tempo->height() / 2);
+    const auto shade = [&] { return QColor(client->grab().toImage().pixel(beside)); };
+
+    window.widgets().txtTitle->setFocus();
+    QCoreApplication::processEvents();
+    const QColor unfocused = shade();
+    tempo->setFocus();
+    QCoreApplication::processEvents();
+    const QColor focused = shade();
+
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_TRUE(mark->geometry().contains(tempo->geometry()));
+    const int distance = std::abs(focused.red() - unfocused.red()) + std::abs(focused.green() - unfocused.green())
+                         + std::abs(focused.blue() - unfocused.blue());
+    EXPECT_GT(distance, 150) << "the ring must stand out from the wood";
+    window.widgets().lstScore->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mark->geometry().contains(window.widgets().lstScore->geometry()));
+}
+
 struct TitleCase {
     const char* name;
     QString typed;

@@ -7,6 +7,7 @@
 #include "shell/gui/controls_adapter.h"
 #include "shell/gui/event_loop_clock.h"
 #include "shell/gui/file_dialogs.h"
+#include "shell/gui/focus_mark.h"
 #include "shell/gui/help_services.h"
 #include "shell/gui/layout.h"
 #include "shell/gui/menu_bar.h"
@@ -91,6 +92,7 @@ QWidget* buildClient(QWidget& window, WindowWidgets& widgets)
     buildEntryButtons(*client, widgets);
     buildToolImages(*client, widgets);
     buildDecoration(*client, widgets);
+    new FocusMark(*client);
     return client;
 }
 

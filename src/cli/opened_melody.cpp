@@ -16,7 +16,7 @@ std::expected<OpenedMelody, QString> openMelody(const QString& path)
         return std::unexpected(QStringLiteral("cannot read %1: %2").arg(path, read.error()));
 
     // A file without a title or tempo line leaves what the reset document holds.
-    const int tempoIndex = read->tempoText ? tempoIndexOf(*read->tempoText) : -1;
+    const int tempoIndex = read->tempo ? tempoIndexOf(*read->tempo) : -1;
     const TempoItem& tempo = TempoItems[std::size_t(tempoIndex >= 0 ? tempoIndex : kDefaultTempoIndex)];
     return OpenedMelody{read->title.value_or(kUntitled), text(tempo.text), tempo.itemData,
                         std::move(read->rows), std::move(read->messages)};

@@ -136,8 +136,8 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     FilePath = path;
     std::ranges::copy(melody->rows, ScoreData.begin() + 1);
     EndRow = int(melody->rows.size()) + 1;
-    if (melody->tempoText) {
-        ports_.controls.setTempoIndex(tempoIndexOf(*melody->tempoText));
+    if (melody->tempo) {
+        ports_.controls.setTempoIndex(tempoIndexOf(*melody->tempo));
         cmbTempo_Click();
     }
     if (melody->title) {

@@ -23,7 +23,7 @@ inline const QString kInvalidLinesMessageText = QStringLiteral("ファイルに�
 struct MelodyReadResult {
     std::vector<RowCode> rows;          //!< at most 500, in file order
     std::optional<QString> title;       //!< the last title line's title, already cut to the limit
-    std::optional<QString> tempoText;   //!< the last tempo line's tempo: "60" to "180"
+    std::optional<int> tempo;           //!< the last tempo line's tempo: 60 to 180 beats per minute
     bool truncated = false;             //!< the 500th row stopped the reading
     std::optional<QString> lastInvalidLine;
     std::vector<Message> messages;      //!< what the open command shows, in order

@@ -6,9 +6,15 @@
 
 #include <algorithm>
 #include <utility>
+#include <variant>
 
 namespace tw {
 namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
 
 constexpr qint64 kPieceSize = 64 * 1024;
 
@@ -72,19 +78,25 @@ public:
     // Answers whether reading goes on.
     bool take(const QString& line)
     {
-        const QString verdict = ParseMmlLine(line);
-        if (verdict.startsWith(u"tempo")) {
-            m_result.tempoText = verdict.sliced(5);
-        } else if (verdict.startsWith(u"title")) {
-            takeTitle(QStringView(verdict).sliced(5));
-        } else if (verdict == u"error") {
-            m_result.lastInvalidLine = line;
-        } else if (verdict.isEmpty()) {
-            return addRow(kEmptyRow);
-        } else if (verdict != u"999") {
-            return addRow(RowCode(verdict.toInt()));
-        }
-        return true;
+        return std::visit(
+            Overloaded{
+                [this](const line::EmptyRow&) { return addRow(kEmptyRow); },
+                [this](const line::Row& row) { return addRow(row.code); },
+                [this](const line::Tempo& tempo) {
+                    m_result.tempo = tempo.bpm;
+                    return true;
+                },
+                [this](const line::Title& title) {
+                    takeTitle(title.text);
+                    return true;
+                },
+                [this, &line](const line::Invalid&) {
+                    m_result.lastInvalidLine = line;
+                    return true;
+                },
+                [](const line::Comment&) { return true; },
+            },
+            ParseMmlLine(line));
     }
 
     MelodyReadResult finish() &&

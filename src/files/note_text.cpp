@@ -27,11 +27,6 @@ constexpr double kLowestTempo = 60;
 constexpr double kHighestTempo = 180;
 constexpr double kTempoStep = 30;
 
-const QString kError = QStringLiteral("error");
-const QString kComment = QStringLiteral("999");
-const QString kTempoVerdict = QStringLiteral("tempo");
-const QString kTitleVerdict = QStringLiteral("title");
-
 bool isOneOf(QStringView text, std::initializer_list<QStringView> choices)
 {
     return std::ranges::find(choices, text) != choices.end();
@@ -65,46 +60,45 @@ std::optional<double> tempoValue(QStringView text)
     return match.capturedView(1) == u"-" ? -value : value;
 }
 
-QString parseTempo(QStringView line)
+LineVerdict parseTempo(QStringView line)
 {
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)
-        return kError;
+        return line::Invalid{};
     const auto value = tempoValue(line.mid(equals + 1, kMaxTempoValueLength));
     if (!value)
-        return kError;
+        return line::Invalid{};
     // Round to the nearest tempo of the list; an exact half goes up (75 gives 90).
     const double clamped = std::clamp(*value, kLowestTempo, kHighestTempo);
-    const int tempo = int(kTempoStep * std::floor(clamped / kTempoStep + 0.5));
-    return kTempoVerdict + QString::number(tempo);
+    return line::Tempo{int(kTempoStep * std::floor(clamped / kTempoStep + 0.5))};
 }
 
-QString parseTitle(QStringView line)
+LineVerdict parseTitle(QStringView line)
 {
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)
-        return kError;
+        return line::Invalid{};
     // Only the ordinary blank is trimmed: an ideographic space may be part of the title.
-    return kTitleVerdict + trimBlanks(line.sliced(equals + 1)).toString();
+    return line::Title{trimBlanks(line.sliced(equals + 1)).toString()};
 }
 
 // A line starting with an apostrophe: a tempo line, a title line or a comment.
-QString parseHeaderOrComment(QStringView line)
+LineVerdict parseHeaderOrComment(QStringView line)
 {
     const QStringView keyword = line.mid(1, 5);
     if (isOneOf(keyword, {u"TEMPO", u"Tempo", u"tempo"}))
         return parseTempo(line);
     if (isOneOf(keyword, {u"TITLE", u"Title", u"title"}))
         return parseTitle(line);
-    return kComment;
+    return line::Comment{};
 }
 
-QString parseRest(QStringView length)
+LineVerdict parseRest(QStringView length)
 {
     const auto token = std::ranges::find(RestLengthTokens, length);
     if (token == RestLengthTokens.end())
-        return kError;
-    return QString::number(kRestBase + (token - RestLengthTokens.begin()));
+        return line::Invalid{};
+    return line::Row{RowCode(kRestBase + (token - RestLengthTokens.begin()))};
 }
 
 std::optional<int> letterValue(int c)
@@ -134,14 +128,14 @@ std::optional<int> lengthDigitValue(int c)
 
 // A note line: "O", octave digit, letter, optional "+", length digit, optional "." or "6".
 // Positions count from 1; characters after the length are not examined.
-QString parseNote(QStringView line)
+LineVerdict parseNote(QStringView line)
 {
     const auto at = [line](qsizetype position) -> int {
         return position <= line.size() ? line[position - 1].unicode() : -1;
     };
     const int octave = at(2);
     if (octave < u'0' || octave > u'9')
-        return kError;
+        return line::Invalid{};
     bool malformed = false;
     int code = (octave - u'0' - kLowestOctave) * 120;
     if (code < 0 || code > 240)
@@ -168,15 +162,15 @@ QString parseNote(QStringView line)
     default: malformed = true;
     }
     if (malformed)
-        return kError;
+        return line::Invalid{};
 
     // Codes no row can hold: a dotted whole note (length index 8 has no name or duration),
     // a key above the last one with an octave mark (O5B+), and the sixteenth C of octave 3,
     // whose code 0 would turn a note into an empty row.
     const int key = code / 10;
     if (length >= kLengthCount || key > kHighestTextKey || code + length == kEmptyRow)
-        return kError;
-    return QString::number(code + length);
+        return line::Invalid{};
+    return line::Row{RowCode(code + length)};
 }
 
 } // namespace
@@ -195,15 +189,15 @@ QString CodeToMml(RowCode code)
         + lookup(NoteLengthTokens, length);
 }
 
-QString ParseMmlLine(QStringView line)
+LineVerdict ParseMmlLine(QStringView line)
 {
     if (line.isEmpty())
-        return {};
+        return line::EmptyRow{};
     switch (line.front().unicode()) {
     case u'\'': return parseHeaderOrComment(line);
     case u'R': case u'r': return parseRest(line.sliced(1));
     case u'O': case u'o': return parseNote(line);
-    default: return kError;
+    default: return line::Invalid{};
     }
 }
 

@@ -18,7 +18,7 @@ int shownTempo(int index, int fallback)
 {
     if (index < 0 || index >= int(TempoItems.size()))
         return fallback;
-    return text(TempoItems[std::size_t(index)].text).toInt();
+    return TempoItems[std::size_t(index)].bpm;
 }
 
 //! Sounds one note or rest row and waits its length. The row ends at the first

@@ -2,10 +2,10 @@
 
 namespace tw {
 
-int tempoIndexOf(QStringView text)
+int tempoIndexOf(int bpm)
 {
     for (std::size_t i = 0; i < TempoItems.size(); ++i)
-        if (text == QStringView(TempoItems[i].text.data(), qsizetype(TempoItems[i].text.size())))
+        if (TempoItems[i].bpm == bpm)
             return int(i);
     return -1;
 }

@@ -61,17 +61,19 @@ inline constexpr std::array<std::u16string_view, kLengthCount> LengthTooltips{
 inline constexpr std::array<std::u16string_view, kRestCount> RestTooltips{
     u"16分休符", u"8分休符", u"4分休符", u"2分休符", u"全休符"};
 
-//! The tempo list: text in beats per minute and the item data (the tempo's transfer code).
+//! The tempo list: the text shown, the beats per minute it stands for and the item data (the
+//! tempo's transfer code).
 struct TempoItem {
     std::u16string_view text;
+    int bpm;
     int itemData;
 };
 inline constexpr std::array<TempoItem, 5> TempoItems{{
-    {u"60", 11}, {u"90", 100}, {u"120", 101}, {u"150", 110}, {u"180", 111}}};
+    {u"60", 60, 11}, {u"90", 90, 100}, {u"120", 120, 101}, {u"150", 150, 110}, {u"180", 180, 111}}};
 inline constexpr int kDefaultTempoIndex = 2;  //!< "120"
 
-//! Index of the tempo item with this text, or -1.
-int tempoIndexOf(QStringView text);
+//! Index of the tempo item of this many beats per minute, or -1.
+int tempoIndexOf(int bpm);
 
 //! A table entry by index; an index past the table (the digit 9 of the pending code) gives "".
 template <std::size_t N>

@@ -114,13 +114,13 @@ TEST(ReadMelodyFile, ReadsTheSameWhateverPiecesTheBytesArriveIn)
     const MelodyReadResult whole = readBytes(bytes);
     EXPECT_EQ(trickled->rows, whole.rows);
     EXPECT_EQ(trickled->title, whole.title);
-    EXPECT_EQ(trickled->tempoText, whole.tempoText);
+    EXPECT_EQ(trickled->tempo, whole.tempo);
     EXPECT_EQ(trickled->lastInvalidLine, whole.lastInvalidLine);
     EXPECT_EQ(trickled->messages, whole.messages);
 
     EXPECT_EQ(whole.rows, (std::vector<RowCode>{121, 0, 297, 0}));
     EXPECT_EQ(whole.title, QStringLiteral("①髙～"));
-    EXPECT_EQ(whole.tempoText, QStringLiteral("150"));
+    EXPECT_EQ(whole.tempo, 150);
     EXPECT_EQ(whole.messages, (std::vector<Message>{invalidLines(QStringLiteral("\uFFFD"))}));
 }
 
@@ -130,7 +130,7 @@ TEST(ReadMelodyFile, StopsAt500RowsAndSaysSo)
         "'tempo=60\r\n" + repeatLine("O4C8\r\n", 600) + "'title=late\r\n'tempo=180\r\n");
     EXPECT_EQ(result.rows, std::vector<RowCode>(500, 121));
     EXPECT_TRUE(result.truncated);
-    EXPECT_EQ(result.tempoText, QStringLiteral("60"));
+    EXPECT_EQ(result.tempo, 60);
     EXPECT_EQ(result.title, std::nullopt);
     EXPECT_EQ(result.messages, std::vector<Message>{kRowLimit});
 }
@@ -161,7 +161,7 @@ TEST(ReadMelodyFile, FileWithoutRowsIsOpened)
         const MelodyReadResult result = readBytes(bytes);
         EXPECT_TRUE(result.rows.empty());
         EXPECT_EQ(result.title, std::nullopt);
-        EXPECT_EQ(result.tempoText, std::nullopt);
+        EXPECT_EQ(result.tempo, std::nullopt);
         EXPECT_EQ(result.messages, std::vector<Message>{kOpened});
     }
 }
@@ -171,7 +171,7 @@ TEST(ReadMelodyFile, LastTitleAndTempoWin)
     const MelodyReadResult result = readBytes(
         "'title=first\r\n'tempo=60\r\nR1\r\n'Title=  second \r\n'TEMPO=100\r\n");
     EXPECT_EQ(result.title, QStringLiteral("second"));
-    EXPECT_EQ(result.tempoText, QStringLiteral("90"));
+    EXPECT_EQ(result.tempo, 90);
 }
 
 // The title box shows its message once per removed character; a file may hold any number of
@@ -235,7 +235,7 @@ TEST(MelodyFileRoundTrip, ReadsBackWhatWasWritten)
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->rows, rows);
     EXPECT_EQ(result->title, QStringLiteral("①の曲"));
-    EXPECT_EQ(result->tempoText, QStringLiteral("150"));
+    EXPECT_EQ(result->tempo, 150);
     EXPECT_EQ(result->messages, std::vector<Message>{kOpened});
 }
 

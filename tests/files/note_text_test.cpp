@@ -7,6 +7,22 @@
 #include <limits>
 
 namespace tw {
+
+void PrintTo(const LineVerdict& verdict, std::ostream* os)
+{
+    std::visit(
+        [os](const auto& v) {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<V, line::EmptyRow>) *os << "empty row";
+            else if constexpr (std::is_same_v<V, line::Comment>) *os << "comment";
+            else if constexpr (std::is_same_v<V, line::Invalid>) *os << "invalid";
+            else if constexpr (std::is_same_v<V, line::Tempo>) *os << "tempo " << v.bpm;
+            else if constexpr (std::is_same_v<V, line::Title>) *os << "title " << v.text.toStdString();
+            else *os << "row " << v.code;
+        },
+        verdict);
+}
+
 namespace {
 
 struct CodeText {
@@ -33,131 +49,134 @@ INSTANTIATE_TEST_SUITE_P(Codes, CodeToMmlTest, ::testing::Values(
     // A row still pending when saved: a text the reader refuses.
     CodeText{999, u"O11D+"}));
 
-struct LineVerdict {
+struct LineCase {
     const char16_t* line;
-    const char16_t* verdict;
+    LineVerdict verdict;
 };
 
-class ParseMmlLineTest : public ::testing::TestWithParam<LineVerdict> {};
+void PrintTo(const LineCase& c, std::ostream* os) { *os << QString::fromUtf16(c.line).toStdString(); }
+
+line::Title title(const char16_t* text) { return {QString::fromUtf16(text)}; }
+
+class ParseMmlLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(ParseMmlLineTest, ClassifiesTheLine)
 {
-    EXPECT_EQ(ParseMmlLine(QString::fromUtf16(GetParam().line)),
-              QString::fromUtf16(GetParam().verdict));
+    EXPECT_EQ(ParseMmlLine(QString::fromUtf16(GetParam().line)), GetParam().verdict);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ParseMmlLineTest, ::testing::Values(
-    LineVerdict{u"O4C8", u"121"},
-    LineVerdict{u"o4c8", u"121"},
-    LineVerdict{u"O4C+8.", u"132"},
-    LineVerdict{u"O3F4", u"53"},
-    LineVerdict{u"O5F16", u"290"},
-    LineVerdict{u"O4C16", u"120"},
-    LineVerdict{u"O4C8.x", u"122"},
-    LineVerdict{u"O4C8 ", u"error"},
-    LineVerdict{u"O6C8", u"error"},
-    LineVerdict{u"O4H8", u"error"},
-    LineVerdict{u"O4C", u"error"},
-    LineVerdict{u"O", u"error"},
-    LineVerdict{u"R8", u"991"},
-    LineVerdict{u"r16", u"990"},
-    LineVerdict{u"R8.", u"error"},
-    LineVerdict{u"'title=  My song ", u"titleMy song"},
-    LineVerdict{u"'Tempo=100", u"tempo90"},
-    LineVerdict{u"'tempo=74", u"tempo60"},
-    LineVerdict{u"'tempo=200", u"tempo180"},
-    LineVerdict{u"'tempo=abc", u"error"},
-    LineVerdict{u"'tempo 120", u"error"},
-    LineVerdict{u"'TeMpO=120", u"999"},
-    LineVerdict{u"'any remark", u"999"},
-    LineVerdict{u"", u""},
-    LineVerdict{u" O4C8", u"error"}));
+    LineCase{u"O4C8", line::Row{121}},
+    LineCase{u"o4c8", line::Row{121}},
+    LineCase{u"O4C+8.", line::Row{132}},
+    LineCase{u"O3F4", line::Row{53}},
+    LineCase{u"O5F16", line::Row{290}},
+    LineCase{u"O4C16", line::Row{120}},
+    LineCase{u"O4C8.x", line::Row{122}},
+    LineCase{u"O4C8 ", line::Invalid{}},
+    LineCase{u"O6C8", line::Invalid{}},
+    LineCase{u"O4H8", line::Invalid{}},
+    LineCase{u"O4C", line::Invalid{}},
+    LineCase{u"O", line::Invalid{}},
+    LineCase{u"R8", line::Row{991}},
+    LineCase{u"r16", line::Row{990}},
+    LineCase{u"R8.", line::Invalid{}},
+    LineCase{u"'title=  My song ", title(u"My song")},
+    LineCase{u"'Tempo=100", line::Tempo{90}},
+    LineCase{u"'tempo=74", line::Tempo{60}},
+    LineCase{u"'tempo=200", line::Tempo{180}},
+    LineCase{u"'tempo=abc", line::Invalid{}},
+    LineCase{u"'tempo 120", line::Invalid{}},
+    LineCase{u"'TeMpO=120", line::Comment{}},
+    LineCase{u"'any remark", line::Comment{}},
+    LineCase{u"", line::EmptyRow{}},
+    LineCase{u" O4C8", line::Invalid{}}));
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, ParseMmlLineTest, ::testing::Values(
-    LineVerdict{u"O3C8", u"1"},
-    LineVerdict{u"O5B8", u"351"},
-    LineVerdict{u"O4E+8", u"171"},
-    LineVerdict{u"O4B+8", u"241"},
-    LineVerdict{u"O4C86", u"120"},
-    LineVerdict{u"o4C8", u"121"},
-    LineVerdict{u"O4c8", u"121"},
-    LineVerdict{u"O4C6", u"error"},
-    LineVerdict{u"O4C8+", u"error"},
-    LineVerdict{u"Ox", u"error"},
-    LineVerdict{u"O４C8", u"error"},
-    LineVerdict{u"'", u"999"},
-    LineVerdict{u"'titl", u"999"},
-    LineVerdict{u"'title=", u"title"},
-    LineVerdict{u"'TITLE=a=b", u"titlea=b"},
-    LineVerdict{u"'Title xyz = b", u"titleb"},
-    LineVerdict{u"'title", u"error"},
-    LineVerdict{u"'tempo=", u"error"},
-    LineVerdict{u"'tempoXX=150", u"tempo150"},
-    LineVerdict{u"R16 ", u"error"},
-    LineVerdict{u"R", u"error"},
-    LineVerdict{u"R32", u"error"},
-    LineVerdict{u"ROC8", u"error"},
-    LineVerdict{u"121", u"error"},
-    LineVerdict{u"\nO4C8", u"error"}));
+    LineCase{u"O3C8", line::Row{1}},
+    LineCase{u"O5B8", line::Row{351}},
+    LineCase{u"O4E+8", line::Row{171}},
+    LineCase{u"O4B+8", line::Row{241}},
+    LineCase{u"O4C86", line::Row{120}},
+    LineCase{u"o4C8", line::Row{121}},
+    LineCase{u"O4c8", line::Row{121}},
+    LineCase{u"O4C6", line::Invalid{}},
+    LineCase{u"O4C8+", line::Invalid{}},
+    LineCase{u"Ox", line::Invalid{}},
+    LineCase{u"O４C8", line::Invalid{}},
+    LineCase{u"'", line::Comment{}},
+    LineCase{u"'titl", line::Comment{}},
+    LineCase{u"'title=", title(u"")},
+    LineCase{u"'TITLE=a=b", title(u"a=b")},
+    LineCase{u"'Title xyz = b", title(u"b")},
+    LineCase{u"'title", line::Invalid{}},
+    LineCase{u"'tempo=", line::Invalid{}},
+    LineCase{u"'tempoXX=150", line::Tempo{150}},
+    LineCase{u"R16 ", line::Invalid{}},
+    LineCase{u"R", line::Invalid{}},
+    LineCase{u"R32", line::Invalid{}},
+    LineCase{u"ROC8", line::Invalid{}},
+    LineCase{u"121", line::Invalid{}},
+    LineCase{u"\nO4C8", line::Invalid{}}));
 
 // Lines whose code no row could show: a dotted whole note (length index 8), key 36 (O5B+) and
 // the sixteenth C of octave 3 (code 0, the empty row). The ideographic space is kept in a title.
 INSTANTIATE_TEST_SUITE_P(CodesNoRowHolds, ParseMmlLineTest, ::testing::Values(
-    LineVerdict{u"O4C1.", u"error"},
-    LineVerdict{u"O3C1.", u"error"},
-    LineVerdict{u"O5B+8", u"error"},
-    LineVerdict{u"O5B+16", u"error"},
-    LineVerdict{u"O3C16", u"error"},
-    LineVerdict{u"O3C86", u"error"},
-    LineVerdict{u"O3C+16", u"10"},
-    LineVerdict{u"O5B16", u"350"},
-    LineVerdict{u"O5B1", u"357"},
-    LineVerdict{u"'title=　曲　", u"title　曲　"},
-    LineVerdict{u"'title= 　曲 ", u"title　曲"}));
+    LineCase{u"O4C1.", line::Invalid{}},
+    LineCase{u"O3C1.", line::Invalid{}},
+    LineCase{u"O5B+8", line::Invalid{}},
+    LineCase{u"O5B+16", line::Invalid{}},
+    LineCase{u"O3C16", line::Invalid{}},
+    LineCase{u"O3C86", line::Invalid{}},
+    LineCase{u"O3C+16", line::Row{10}},
+    LineCase{u"O5B16", line::Row{350}},
+    LineCase{u"O5B1", line::Row{357}},
+    LineCase{u"'title=　曲　", title(u"　曲　")},
+    LineCase{u"'title= 　曲 ", title(u"　曲")}));
 
 // The tempo value: an optionally signed decimal number with an optional fraction between
 // blanks, clamped to 60..180 and rounded to a step of 30, exact halves upwards.
 INSTANTIATE_TEST_SUITE_P(TempoValues, ParseMmlLineTest, ::testing::Values(
-    LineVerdict{u"'tempo=120", u"tempo120"},
-    LineVerdict{u"'TEMPO=  150  ", u"tempo150"},
-    LineVerdict{u"'tempo=+120", u"tempo120"},
-    LineVerdict{u"'tempo=-5", u"tempo60"},
-    LineVerdict{u"'tempo=0", u"tempo60"},
-    LineVerdict{u"'tempo=75", u"tempo90"},
-    LineVerdict{u"'tempo=104.99", u"tempo90"},
-    LineVerdict{u"'tempo=105", u"tempo120"},
-    LineVerdict{u"'tempo=135", u"tempo150"},
-    LineVerdict{u"'tempo=165", u"tempo180"},
-    LineVerdict{u"'tempo=164.5", u"tempo150"},
-    LineVerdict{u"'tempo=150.", u"tempo150"},
-    LineVerdict{u"'tempo=.5", u"tempo60"},
-    LineVerdict{u"'tempo=0090", u"tempo90"},
-    LineVerdict{u"'tempo=99999999999999999999999999", u"tempo180"},
-    LineVerdict{u"'tempo=.", u"error"},
-    LineVerdict{u"'tempo=+", u"error"},
-    LineVerdict{u"'tempo=+-90", u"error"},
-    LineVerdict{u"'tempo= ", u"error"},
-    LineVerdict{u"'tempo=1e2", u"error"},
-    LineVerdict{u"'tempo=0x78", u"error"},
-    LineVerdict{u"'tempo=&H78", u"error"},
-    LineVerdict{u"'tempo=1,200", u"error"},
-    LineVerdict{u"'tempo=$120", u"error"},
-    LineVerdict{u"'tempo=¥120", u"error"},
-    LineVerdict{u"'tempo=１２０", u"error"},
-    LineVerdict{u"'tempo=12 0", u"error"},
-    LineVerdict{u"'tempo=120bpm", u"error"},
-    LineVerdict{u"'tempo=\t120", u"error"},
-    LineVerdict{u"'tempo=120\n", u"error"},
-    LineVerdict{u"'tempo=inf", u"error"},
-    LineVerdict{u"'tempo=nan", u"error"}));
+    LineCase{u"'tempo=120", line::Tempo{120}},
+    LineCase{u"'TEMPO=  150  ", line::Tempo{150}},
+    LineCase{u"'tempo=+120", line::Tempo{120}},
+    LineCase{u"'tempo=-5", line::Tempo{60}},
+    LineCase{u"'tempo=0", line::Tempo{60}},
+    LineCase{u"'tempo=75", line::Tempo{90}},
+    LineCase{u"'tempo=104.99", line::Tempo{90}},
+    LineCase{u"'tempo=105", line::Tempo{120}},
+    LineCase{u"'tempo=135", line::Tempo{150}},
+    LineCase{u"'tempo=165", line::Tempo{180}},
+    LineCase{u"'tempo=164.5", line::Tempo{150}},
+    LineCase{u"'tempo=150.", line::Tempo{150}},
+    LineCase{u"'tempo=.5", line::Tempo{60}},
+    LineCase{u"'tempo=0090", line::Tempo{90}},
+    LineCase{u"'tempo=99999999999999999999999999", line::Tempo{180}},
+    LineCase{u"'tempo=.", line::Invalid{}},
+    LineCase{u"'tempo=+", line::Invalid{}},
+    LineCase{u"'tempo=+-90", line::Invalid{}},
+    LineCase{u"'tempo= ", line::Invalid{}},
+    LineCase{u"'tempo=1e2", line::Invalid{}},
+    LineCase{u"'tempo=0x78", line::Invalid{}},
+    LineCase{u"'tempo=&H78", line::Invalid{}},
+    LineCase{u"'tempo=1,200", line::Invalid{}},
+    LineCase{u"'tempo=$120", line::Invalid{}},
+    LineCase{u"'tempo=¥120", line::Invalid{}},
+    LineCase{u"'tempo=１２０", line::Invalid{}},
+    LineCase{u"'tempo=12 0", line::Invalid{}},
+    LineCase{u"'tempo=120bpm", line::Invalid{}},
+    LineCase{u"'tempo=\t120", line::Invalid{}},
+    LineCase{u"'tempo=120\n", line::Invalid{}},
+    LineCase{u"'tempo=inf", line::Invalid{}},
+    LineCase{u"'tempo=nan", line::Invalid{}}));
 
 // Only the first 99 characters after the "=" are the value.
 TEST(ParseMmlLineTempo, ReadsNoMoreThan99CharactersOfTheValue)
 {
     const QString cutAfterTheNumber = QStringLiteral("'tempo=150") + QString(96, u' ') + u'x';
-    EXPECT_EQ(ParseMmlLine(cutAfterTheNumber), QStringLiteral("tempo150"));
+    EXPECT_EQ(ParseMmlLine(cutAfterTheNumber), LineVerdict(line::Tempo{150}));
     const QString cutInsideTheNumber = QStringLiteral("'tempo=") + QString(97, u' ') + QStringLiteral("150");
-    EXPECT_EQ(ParseMmlLine(cutInsideTheNumber), QStringLiteral("tempo60"));
+    EXPECT_EQ(ParseMmlLine(cutInsideTheNumber), LineVerdict(line::Tempo{60}));
 }
 
 // Every row the editor can hold comes back as the same code; every other code is written as
@@ -173,9 +192,9 @@ TEST(NoteTextRoundTrip, GivesBackEveryRowCodeAndRefusesEveryOtherCode)
     for (int code = std::numeric_limits<RowCode>::min(); code <= std::numeric_limits<RowCode>::max();
          ++code) {
         const QString text = CodeToMml(RowCode(code));
-        const QString expected = !isRow(code) ? QStringLiteral("error")
-            : code == kEmptyRow               ? QString()
-                                              : QString::number(code);
+        const LineVerdict expected = !isRow(code) ? LineVerdict(line::Invalid{})
+            : code == kEmptyRow                   ? LineVerdict(line::EmptyRow{})
+                                                  : LineVerdict(line::Row{RowCode(code)});
         ASSERT_EQ(ParseMmlLine(text), expected) << "code " << code << ", text " << text.toStdString();
         rows += isRow(code);
     }

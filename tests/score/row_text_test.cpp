@@ -30,11 +30,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, RowTextTest, ::testing::Values(
     // A spare slot of the name tables shows an empty length.
     RowTextCase{4, 128, u" 004  　 ド　　 \r\n"}));
 
-TEST(TempoTable, FindsItemsByText)
+TEST(TempoTable, FindsItemsByBeatsPerMinute)
 {
-    EXPECT_EQ(tempoIndexOf(u"60"), 0);
-    EXPECT_EQ(tempoIndexOf(u"180"), 4);
-    EXPECT_EQ(tempoIndexOf(u"100"), -1);
+    EXPECT_EQ(tempoIndexOf(60), 0);
+    EXPECT_EQ(tempoIndexOf(180), 4);
+    EXPECT_EQ(tempoIndexOf(100), -1);
+    for (const TempoItem& item : TempoItems)
+        EXPECT_EQ(text(item.text), QString::number(item.bpm)) << "the list shows the tempo it plays";
 }
 
 } // namespace

@@ -109,7 +109,7 @@ void Editor::imgPlay_MouseUp(int button, int, double x, double y)
     SetCommandStates({On, rowCommands, rowCommands, Off, On, On, On, On, save, On, On, Off});
     // The next play starts over after the end, and resumes at the stopped row after a stop.
     ports_.controls.setPlayStartOption(reachedEnd ? 0 : 1);
-    UndoRow.clear();
+    UndoData.reset();
     EnableEditing(1);
     ports_.controls.setPlayTooltip(kStartTooltip);
 }

@@ -131,9 +131,7 @@ void Editor::copyRows()
         showMessage(kCopyLimitMessage, MessageIcon::Error);
         return;
     }
-    CopyCount = count;
-    for (int i = 0; i < count; ++i)
-        CopyBuffer[std::size_t(i)] = QString::number(ScoreData[std::size_t(block.first + i)]);
+    CopyBuffer.assign(ScoreData.begin() + block.first, ScoreData.begin() + block.first + count);
     SetCommandStates(kAfterCopy);
 }
 
@@ -141,17 +139,17 @@ void Editor::pasteRows()
 {
     if (!hasCurrentRow())
         return;
-    if (EndRow - 1 + CopyCount > kMaxRows) {
+    const int count = CopyCount();
+    if (EndRow - 1 + count > kMaxRows) {
         showMessage(kPasteLimitMessage, MessageIcon::Error);
         return;
     }
     TakeUndoSnapshot(CurrentRow);
     // The current row and the rows after it move down; on the end line none move.
     const auto current = ScoreData.begin() + CurrentRow;
-    std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + CopyCount);
-    for (int i = 0; i < CopyCount; ++i)
-        current[i] = RowCode(CopyBuffer[std::size_t(i)].toInt());
-    EndRow += CopyCount;
+    std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + count);
+    std::ranges::copy(CopyBuffer, current);
+    EndRow += count;
     showRowsAgain();
     SetCommandStates(kAfterPaste);
     Saved = false;

@@ -5,19 +5,13 @@
 namespace tw {
 namespace {
 
-//! Entries 0 to 500 are kept: entry 0 carries the row count, 501 is never a row.
-constexpr int kSnapshotSize = kScoreSize - 1;
-
 constexpr CommandSettings kAfterUndo{On, Keep, Keep, Off, On, On, On, On, On, On, On, Off};
 
 } // namespace
 
 void Editor::TakeUndoSnapshot(int row)
 {
-    UndoRow = QString::number(row);
-    ScoreData[0] = RowCode(EndRow);
-    for (int i = 0; i < kSnapshotSize; ++i)
-        UndoData[std::size_t(i)] = QString::number(ScoreData[std::size_t(i)]);
+    UndoData = UndoSnapshot{ScoreData, EndRow, row};
 }
 
 void Editor::imgUndo_MouseDown(int button, int, double, double)
@@ -35,19 +29,18 @@ void Editor::mnuUndo_Click() { imgUndo_MouseUp(kLeftButton, 0, 1.0, 1.0); }
 
 void Editor::undoLastEdit()
 {
-    // Undo and the end of playback empty the row: then there is nothing to take back.
-    if (UndoRow.isEmpty())
+    // Undo and the end of playback drop the snapshot: then there is nothing to take back.
+    if (!UndoData)
         return;
-    CurrentRow = UndoRow.toInt();
-    for (int i = 0; i < kSnapshotSize; ++i)
-        ScoreData[std::size_t(i)] = RowCode(UndoData[std::size_t(i)].toInt());
-    EndRow = ScoreData[0];
+    CurrentRow = UndoData->row;
+    ScoreData = UndoData->rows;
+    EndRow = UndoData->endRow;
     // Only the rows and their count come back. A pending code that stood on the
     // end line when the snapshot was taken belongs to an entry that has ended
     // since (or goes on without it), so the end line is clear again.
     std::fill(ScoreData.begin() + EndRow, ScoreData.end(), kEmptyRow);
     showRowsAgain();
-    UndoRow.clear();
+    UndoData.reset();
     SetCommandStates(kAfterUndo);
 }
 

@@ -19,6 +19,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tw {
@@ -45,6 +46,14 @@ struct SelectedRange {
     friend bool operator==(const SelectedRange&, const SelectedRange&) = default;
 };
 
+//! The rows and their count before a row edit, and the row Undo makes current again.
+struct UndoSnapshot {
+    std::array<RowCode, kScoreSize> rows{};
+    int endRow = 1;
+    int row = 1;   //!< `UndoRow`
+    friend bool operator==(const UndoSnapshot&, const UndoSnapshot&) = default;
+};
+
 //! The answer of the closing procedure: go on and end, or stay (the cancel flag).
 enum class Closing { Proceed, Refused };
 
@@ -69,10 +78,11 @@ public:
     std::array<int, 8> ToneTable{};
 
     // Copy buffer and undo snapshot.
-    std::array<QString, kScoreSize> CopyBuffer{};
-    int CopyCount = 0;
-    std::array<QString, kScoreSize> UndoData{};
-    QString UndoRow;
+    std::vector<RowCode> CopyBuffer;   //!< the copied rows, at most 250
+    int CopyCount() const { return int(CopyBuffer.size()); }
+    //! The score as the last Insert, Delete or Paste found it; nothing after Undo and after
+    //! playing, when there is nothing to take back.
+    std::optional<UndoSnapshot> UndoData;
 
     // Playback and transfer.
     bool StopRequest = false;

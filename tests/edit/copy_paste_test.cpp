@@ -67,7 +67,7 @@ TEST_F(EditTest, CopyOf251RowsIsRefusedAndTheEarlierCopyStillPastes)
 
     expected.messages.push_back(kCopyLimit);
     EXPECT_EQ(state(), expected);
-    EXPECT_EQ(editor.CopyCount, 2);
+    EXPECT_EQ(editor.CopyCount(), 2);
 
     click(261);
     run(Edit::Paste);
@@ -83,9 +83,9 @@ TEST_F(EditTest, AfterNewPasteIsOffWithTheBufferKeptAndANewCopyPastes)
     editor.mnuNew_Click();
 
     EXPECT_EQ(commandStates(), kStartUpStates);
-    ASSERT_EQ(editor.CopyCount, 3);
-    EXPECT_EQ(editor.CopyBuffer[0], QString::number(B));
-    EXPECT_EQ(editor.CopyBuffer[2], QString::number(D));
+    ASSERT_EQ(editor.CopyCount(), 3);
+    EXPECT_EQ(editor.CopyBuffer[0], B);
+    EXPECT_EQ(editor.CopyBuffer[2], D);
 
     enterNote(12, 3);
     enterNote(14, 5);

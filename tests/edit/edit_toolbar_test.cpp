@@ -114,15 +114,15 @@ TEST_P(NoRowTest, TheCommandDoesNothingAndSaysNothing)
     const EditState before = state();
     const auto score = editor.ScoreData;
     const auto buffer = editor.CopyBuffer;
-    const QString undoRow = editor.UndoRow;
+    const auto snapshot = editor.UndoData;
 
     run(GetParam());
 
     EXPECT_EQ(state(), before);
     EXPECT_EQ(editor.ScoreData, score);
     EXPECT_EQ(editor.CopyBuffer, buffer);
-    EXPECT_EQ(editor.CopyCount, 2);
-    EXPECT_EQ(editor.UndoRow, undoRow);
+    EXPECT_EQ(editor.CopyCount(), 2);
+    EXPECT_EQ(editor.UndoData, snapshot);
 }
 
 std::string editName(const ::testing::TestParamInfo<Edit>& info)

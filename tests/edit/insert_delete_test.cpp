@@ -42,16 +42,12 @@ TEST_F(EditTest, InsertWith500RowsIsRefusedAndTakesNoSnapshot)
     run(Edit::Insert);
     EditState expected = state();
     const auto snapshot = editor.UndoData;
-    const QString undoRow = editor.UndoRow;
-    const RowCode snapshotSlot = editor.ScoreData[0];
 
     run(Edit::Insert);
 
     expected.messages.push_back(kInsertLimit);
     EXPECT_EQ(state(), expected);
     EXPECT_EQ(editor.UndoData, snapshot);
-    EXPECT_EQ(editor.UndoRow, undoRow);
-    EXPECT_EQ(editor.ScoreData[0], snapshotSlot);
 
     // The snapshot is still the one of the first Insert.
     run(Edit::Undo);

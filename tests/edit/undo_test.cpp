@@ -51,7 +51,7 @@ TEST_F(EditTest, ASecondUndoIsImpossible)
     run(Edit::Undo);
     const EditState afterUndo = state();
     EXPECT_EQ(afterUndo.commands, kAfterUndo);
-    EXPECT_EQ(editor.UndoRow, QString());
+    EXPECT_EQ(editor.UndoData, std::nullopt);
 
     // Even reached some other way, it finds nothing to take back. (The release
     // handler still shows the normal picture, which a disabled image never gets.)
@@ -87,8 +87,8 @@ TEST_F(EditTest, UndoLeavesTheCopyBufferAndTheTempo)
     run(Edit::Undo);
 
     EXPECT_EQ(rows(), kSixRows);
-    EXPECT_EQ(editor.CopyCount, 2);
-    EXPECT_EQ(editor.CopyBuffer[1], QString::number(F));
+    EXPECT_EQ(editor.CopyCount(), 2);
+    EXPECT_EQ(editor.CopyBuffer[1], F);
     EXPECT_EQ(controls.tempoIndex(), 4);
 }
 
@@ -102,20 +102,22 @@ TEST_F(EditTest, CopyAfterDeleteTurnsUndoOffThoughTheSnapshotIsKept)
     run(Edit::Copy);
 
     EXPECT_EQ(state().commands, "Delete Copy Paste Play Tempo Send Open Save Exit New");
-    EXPECT_EQ(editor.UndoRow, QStringLiteral("2"));
+    ASSERT_TRUE(editor.UndoData.has_value());
+    EXPECT_EQ(editor.UndoData->row, 2);
 }
 
-TEST_F(EditTest, TheSnapshotKeepsTheRowCountInEntryZero)
+TEST_F(EditTest, TheSnapshotKeepsTheRowsTheirCountAndTheRowToReturnTo)
 {
     loadRows(kSixRows);
     click(3);
 
     run(Edit::Insert);
 
-    EXPECT_EQ(editor.ScoreData[0], 7);
-    EXPECT_EQ(editor.UndoData[0], QStringLiteral("7"));
-    EXPECT_EQ(editor.UndoData[3], QString::number(C));
-    EXPECT_EQ(editor.UndoRow, QStringLiteral("3"));
+    ASSERT_TRUE(editor.UndoData.has_value());
+    EXPECT_EQ(editor.UndoData->endRow, 7);
+    EXPECT_EQ(editor.UndoData->rows[3], C);
+    EXPECT_EQ(editor.UndoData->row, 3);
+    EXPECT_EQ(editor.ScoreData[0], kEmptyRow) << "entry 0 is no row and holds nothing";
 }
 
 } // namespace

@@ -91,7 +91,7 @@ TEST_F(EditShortcutsTest, TheShortcutsRunTheEditCommands)
     clickRow(1);
     clickRow(2, Qt::ShiftModifier);
     press(Qt::CTRL | Qt::Key_C);
-    EXPECT_EQ(editor().CopyCount, 2) << "Ctrl+C copies";
+    EXPECT_EQ(editor().CopyCount(), 2) << "Ctrl+C copies";
 
     clickRow(4);
     press(Qt::CTRL | Qt::Key_V);

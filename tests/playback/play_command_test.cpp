@@ -216,7 +216,7 @@ TEST_P(AfterPlayingTest, UndoIsGoneAndPasteIsDisabled)
     EXPECT_FALSE(controls.isMenuEntryEnabled(MenuEntry::Undo));
     EXPECT_FALSE(controls.isToolEnabled(ToolImage::Paste));
     EXPECT_FALSE(controls.isMenuEntryEnabled(MenuEntry::Paste));
-    EXPECT_TRUE(editor.UndoRow.isEmpty());
+    EXPECT_EQ(editor.UndoData, std::nullopt);
     editor.mnuUndo_Click();
     EXPECT_EQ(rows(), rowsBefore);
     // The insert is not saved yet, so Save stays available.

@@ -86,8 +86,6 @@ public:
 
     // Playback and transfer.
     bool StopRequest = false;
-    std::vector<std::array<bool, 8>> SendBits;
-    int SendRowCount = 0;
     QString WavePath;
 
     // Decorative animations: the frame counter lives in imgAnime's tag text.

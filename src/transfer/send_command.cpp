@@ -53,8 +53,6 @@ void Editor::imgSent_MouseUp(int button, int, double x, double y)
         showMessage(kInvalidDataText);
         return closingSteps();
     }
-    SendBits = encoded->SendBits;
-    SendRowCount = encoded->SendRowCount;
 
     const QString folder = CutAtNul(ports_.transfer.tempFolder().value_or(QString()));
     if (folder.isEmpty()) {

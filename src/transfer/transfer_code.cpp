@@ -3,16 +3,13 @@
 #include <algorithm>
 
 namespace tw {
-namespace {
-
-// A "1" gives a true bit, any other character a false one.
-void putCode(std::string_view code, RowWord& word, std::size_t firstBit)
+QString bitText(unsigned code, int width)
 {
-    for (std::size_t i = 0; i < code.size(); ++i)
-        word[firstBit + i] = code[i] == '1';
+    QString text;
+    for (int position = 0; position < width; ++position)
+        text += sentBit(code, width, position) ? u'1' : u'0';
+    return text;
 }
-
-} // namespace
 
 bool isValidRowCode(RowCode code)
 {
@@ -32,10 +29,9 @@ std::expected<RowWord, InvalidData> rowWord(RowCode code)
     if (std::size_t(length) >= lengthSlots)
         return std::unexpected(InvalidData{code});
 
-    RowWord word{};
-    putCode(rest ? RestPitchCode : PitchCodes[std::size_t(key)], word, 0);
-    putCode(rest ? RestLengthCodes[std::size_t(length)] : LengthCodes[std::size_t(length)], word, 5);
-    return word;
+    const unsigned pitch = rest ? RestPitchCode : PitchCodes[std::size_t(key)];
+    const unsigned lengthCode = rest ? RestLengthCodes[std::size_t(length)] : LengthCodes[std::size_t(length)];
+    return RowWord(pitch << kLengthCodeBits | lengthCode);
 }
 
 std::expected<void, InvalidData> EncodeRow(RowCode code, int sendRow, SendBitTable& bits)
@@ -67,9 +63,16 @@ QString TempoCode(int tempoItemData)
     return QString::number(tempoItemData).rightJustified(3, u'0');
 }
 
-QString tempoFrameText(int tempoItemData)
+std::uint8_t tempoFrameWord(int tempoItemData)
 {
-    return QStringLiteral("11111") + TempoCode(tempoItemData);
+    // The first three digits of the tempo code, each a bit: 1 where the digit is 1.
+    int scale = 100;
+    while (tempoItemData / scale >= 10)
+        scale *= 10;
+    unsigned word = 0b11111;
+    for (int i = 0; i < kLengthCodeBits; ++i, scale /= 10)
+        word = word << 1 | (tempoItemData / scale % 10 == 1 ? 1U : 0U);
+    return std::uint8_t(word);
 }
 
 } // namespace tw

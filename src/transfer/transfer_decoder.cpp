@@ -19,25 +19,21 @@ bool is(const Burst& burst, Symbol symbol) { return burst.cycles == cyclesOf(sym
 
 bool isBit(const Burst& burst) { return is(burst, Symbol::One) || is(burst, Symbol::Zero); }
 
-QString bitText(const std::vector<bool>& bits)
+//! The bits heard, in sending order, as one code: the first bit heard is the highest.
+unsigned codeOf(const std::vector<bool>& bits)
 {
-    QString text;
+    unsigned code = 0;
     for (const bool bit : bits)
-        text += bit ? u'1' : u'0';
-    return text;
+        code = code << 1 | (bit ? 1U : 0U);
+    return code;
 }
 
-QString codeText(std::string_view code)
-{
-    return QString::fromLatin1(code.data(), qsizetype(code.size()));
-}
-
-// The index of `bits` in a table of code texts; -1 when no slot holds it.
+//! The index of `code` among the slots `first` on of a table of codes; -1 when none holds it.
 template <std::size_t N>
-int indexOfCode(const std::array<std::string_view, N>& codes, const QString& bits)
+int indexOfCode(const std::array<std::uint8_t, N>& codes, unsigned code, std::size_t first = 0)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        if (!codes[i].empty() && bits == codeText(codes[i]))
+    for (std::size_t i = first; i < N; ++i)
+        if (codes[i] == code)
             return int(i);
     return -1;
 }
@@ -54,21 +50,23 @@ bool isEndFrame(const std::vector<bool>& bits)
     return bits.size() == std::size_t(kEndFrameBits) && std::ranges::all_of(bits, std::identity());
 }
 
-std::expected<RowCode, DecodeFailure> rowCodeOf(const QString& word, int frame)
+std::expected<RowCode, DecodeFailure> rowCodeOf(unsigned word, int frame)
 {
-    const QString pitch = word.first(5);
-    const QString length = word.sliced(5);
-    const bool rest = pitch == codeText(RestPitchCode);
-    const int key = rest ? kNoKey : indexOfCode(PitchCodes, pitch);
+    const unsigned pitch = word >> kLengthCodeBits;
+    const unsigned length = word & ((1U << kLengthCodeBits) - 1);
+    const bool rest = pitch == RestPitchCode;
+    // Keys below the keyboard have no pitch code of their own.
+    const int key = rest ? kNoKey : indexOfCode(PitchCodes, pitch, std::size_t(kFirstKey));
     if (key < 0)
         return failure(DecodeProblem::UnknownPitchCode,
                        QStringLiteral("row frame %1 carries the unknown pitch code %2")
-                           .arg(frame).arg(pitch));
+                           .arg(frame).arg(bitText(pitch, kPitchCodeBits)));
     const int index = rest ? indexOfCode(RestLengthCodes, length) : indexOfCode(LengthCodes, length);
     if (index < 0)
         return failure(DecodeProblem::UnknownLengthCode,
                        QStringLiteral("row frame %1 carries the length code %2, which no %3 has")
-                           .arg(frame).arg(length, rest ? QStringLiteral("rest") : QStringLiteral("note")));
+                           .arg(frame)
+                           .arg(bitText(length, kLengthCodeBits), rest ? QStringLiteral("rest") : QStringLiteral("note")));
     return RowCode(key * 10 + index);
 }
 
@@ -162,7 +160,7 @@ private:
             return failure(DecodeProblem::WrongBitCount,
                            QStringLiteral("row frame %1 has %2 bits instead of %3")
                                .arg(frame).arg(bits.size()).arg(kRowBits));
-        return rowCodeOf(bitText(bits), frame);
+        return rowCodeOf(codeOf(bits), frame);
     }
 
     std::expected<int, DecodeFailure> readTempoFrame()
@@ -183,12 +181,12 @@ private:
             return failure(DecodeProblem::WrongBitCount,
                            QStringLiteral("the tempo frame has %1 bits instead of %2")
                                .arg(bits.size()).arg(kTempoBits));
-        const QString text = bitText(bits);
+        const unsigned word = codeOf(bits);
         for (const TempoItem& item : TempoItems)
-            if (text == tempoFrameText(item.itemData))
+            if (word == tempoFrameWord(item.itemData))
                 return item.itemData;
         return failure(DecodeProblem::UnknownTempoCode,
-                       QStringLiteral("the tempo frame carries the unknown bits %1").arg(text));
+                       QStringLiteral("the tempo frame carries the unknown bits %1").arg(bitText(word, kTempoBits)));
     }
 
     std::vector<Burst> bursts_;

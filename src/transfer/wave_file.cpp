@@ -122,8 +122,9 @@ QByteArray transferSamples(const SendTable& table, int tempoItemData)
 
     for (int row = 0; row < table.SendRowCount; ++row) {
         out.burst(Symbol::RowMarker);
-        for (const bool bit : table.SendBits.at(std::size_t(row)))
-            out.bit(bit);
+        const RowWord word = table.SendBits.at(std::size_t(row));
+        for (int position = 0; position < kWordBits; ++position)
+            out.bit(sentBit(word, kWordBits, position));
         out.silence(kRowPause);
     }
 
@@ -133,8 +134,9 @@ QByteArray transferSamples(const SendTable& table, int tempoItemData)
     out.silence(kEndPause);
 
     out.burst(Symbol::TempoMarker);
-    for (const QChar c : tempoFrameText(tempoItemData).first(kTempoBits))
-        out.bit(c == u'1');
+    const std::uint8_t tempo = tempoFrameWord(tempoItemData);
+    for (int position = 0; position < kTempoBits; ++position)
+        out.bit(sentBit(tempo, kTempoBits, position));
 
     out.silence(kLeadOut);
     return samples;

@@ -1,4 +1,5 @@
 #include "support/printers.h"
+#include "transfer/symbols.h"
 #include "transfer/transfer_code.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,7 @@
 namespace tw {
 namespace {
 
-std::string bitsOf(const RowWord& word)
-{
-    std::string text;
-    for (const bool bit : word)
-        text += bit ? '1' : '0';
-    return text;
-}
+std::string bitsOf(RowWord word) { return bitText(word, kWordBits).toStdString(); }
 
 struct WordCase {
     RowCode code;
@@ -54,7 +49,7 @@ TEST(PitchCodes, RiseWithTheKeyAndSkipTheValueAfterEachBAndE)
     for (int key = kFirstKey; key <= kLastKey; ++key, ++expected) {
         while (skipped.contains(expected))
             ++expected;
-        EXPECT_EQ(std::stoi(std::string(PitchCodes[std::size_t(key)]), nullptr, 2), expected)
+        EXPECT_EQ(PitchCodes[std::size_t(key)], expected)
             << "key " << key;
     }
 }
@@ -71,7 +66,7 @@ TEST_P(ValidityTest, KeyTestAndEncoding)
 {
     const auto [code, passesKeyTest, encodes] = GetParam();
     EXPECT_EQ(isValidRowCode(code), passesKeyTest) << code;
-    SendBitTable bits(1, RowWord{true, true, true, true, true, true, true, true});
+    SendBitTable bits(1, RowWord(0b11111111));
     const auto encoded = EncodeRow(code, 0, bits);
     EXPECT_EQ(encoded.has_value(), encodes) << code;
     if (!encoded) {
@@ -163,7 +158,7 @@ TEST(TempoCode, ItemDataWithAtLeastThreeDigitsAfterFiveOnes)
           std::tuple{101, "101", "11111101"}, std::tuple{110, "110", "11111110"},
           std::tuple{111, "111", "11111111"}, std::tuple{1, "001", "11111001"}}) {
         EXPECT_EQ(TempoCode(itemData), QString::fromLatin1(code));
-        EXPECT_EQ(tempoFrameText(itemData), QString::fromLatin1(frame));
+        EXPECT_EQ(bitText(tempoFrameWord(itemData), kTempoBits), QString::fromLatin1(frame));
     }
 }
 

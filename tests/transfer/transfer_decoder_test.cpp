@@ -162,10 +162,7 @@ SendTable tableOfWords(std::initializer_list<const char*> words)
 {
     SendTable table;
     for (const char* word : words) {
-        RowWord bits{};
-        for (std::size_t i = 0; i < bits.size(); ++i)
-            bits[i] = word[i] == '1';
-        table.SendBits.push_back(bits);
+        table.SendBits.push_back(RowWord(std::stoi(word, nullptr, 2)));
     }
     table.SendRowCount = int(table.SendBits.size());
     return table;

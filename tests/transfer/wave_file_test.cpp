@@ -4,6 +4,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -130,7 +132,7 @@ TEST(TransferSamples, LeadInThenTheFirstSyncMarker)
     EXPECT_EQ(quint8(file[1244]), 192);
 }
 
-int ones(const RowWord& word) { return int(std::ranges::count(word, true)); }
+int ones(unsigned code) { return std::popcount(code); }
 
 TEST(TransferSamples, SampleCountFormulaHoldsForEveryMessage)
 {
@@ -145,7 +147,7 @@ TEST(TransferSamples, SampleCountFormulaHoldsForEveryMessage)
                                               : key(generator) * 10 + length(generator)));
         const SendTable table = tableOf(rows);
         for (const TempoItem& tempo : TempoItems) {
-            qsizetype n = 3608 - 12 * tempoFrameText(tempo.itemData).count(u'1');
+            qsizetype n = 3608 - 12 * ones(tempoFrameWord(tempo.itemData));
             for (int r = 0; r < table.SendRowCount; ++r)
                 n += 597 - 12 * ones(table.SendBits[std::size_t(r)]);
             EXPECT_EQ(transferSamples(table, tempo.itemData).size(), n)

@@ -41,6 +41,7 @@ SequencedSynth::create(const QStringList& soundfonts)
     if (!s->m_settings)
         return std::unexpected(QStringLiteral("FluidSynth settings could not be created"));
     fluid_settings_setnum(s->m_settings.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(s->m_settings.get(), "synth.gain", kGain);
     s->m_synth.reset(new_fluid_synth(s->m_settings.get()));
     if (!s->m_synth)
         return std::unexpected(QStringLiteral("the FluidSynth synthesizer could not be created"));

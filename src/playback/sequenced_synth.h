@@ -40,6 +40,8 @@ public:
     //! The editor's channel (MIDI channel 1): its notes are filled from
     //! other fonts where the main font's tone lacks a key.
     static constexpr int kMelodyChannel = 0;
+    //! A single note at full velocity peaks near -6 dBFS in every tone.
+    static constexpr double kGain = 1.4;
 
     //! Loads the first soundfont of `soundfonts` that loads as the main font;
     //! the reason when none does. Where one of the tone menu's programs lacks

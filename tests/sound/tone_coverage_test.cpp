@@ -1,5 +1,7 @@
 // Every key of the keyboard in every tone of the tone menu, rendered offline:
-// each note sounds from its note on to its note off at its key's pitch.
+// each note sounds from its note on to its note off at its key's pitch, and a
+// single note of any tone peaks near -6 dBFS, loud enough beside the transfer
+// signal's full scale and with room to spare before it clips.
 
 #include "offline_render.h"
 #include "sound_analysis.h"
@@ -91,6 +93,24 @@ TEST_P(EveryKey, SoundsThroughItsLengthAtItsPitch)
         const bool atRankBelow = tone.octaveBelowRank && std::abs(pitch / (keyHz / 2) - 1) <= 0.01;
         EXPECT_TRUE(atKey || atRankBelow) << "sounds at " << pitch << " Hz, not " << keyHz << " Hz";
     }
+}
+
+TEST_P(EveryKey, PeaksNearMinus6DbfsAndNeverClips)
+{
+    const Tone& tone = GetParam();
+    const auto& sound = everyKeyOf(tone);
+    double loudestDb = -200;
+    int loudestKey = 0;
+    for (int key = kLowestKey; key <= kHighestKey; ++key) {
+        const double peakDb = dbfs(peakOf(excerpt(sound, noteOnMs(key), kSpacingMs)));
+        if (peakDb > loudestDb) {
+            loudestDb = peakDb;
+            loudestKey = key;
+        }
+    }
+    SCOPED_TRACE(testing::Message() << tone.name << " peaks at " << loudestDb << " dBFS on key " << loudestKey);
+    EXPECT_GT(loudestDb, -10.0);
+    EXPECT_LT(loudestDb, -3.0);
 }
 
 struct HeldAcross {

@@ -10,6 +10,7 @@
 #include "sound_analysis.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -247,6 +248,29 @@ TEST_F(RealSound, EveryKeyOfTheStartUpToneSoundsThroughTheMidiOutput)
         const double pitch = fundamentalHz(excerpt(recording, onMs + 30, 100));
         EXPECT_NEAR(pitch, midiNoteHz(key + 60), midiNoteHz(key + 60) * 0.01);
     }
+}
+
+//! What `pactl list what` says of the private server; empty when pactl cannot run.
+QString pactlList(const QString& what)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), what});
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+TEST_F(RealSound, TheMelodyStreamIsNamedAfterTheApplicationInTheMixer)
+{
+    FluidSynthMidiOut midi;
+    ASSERT_TRUE(midi.open()) << midi.lastError().toStdString();
+    const QString streams = pactlList(QStringLiteral("sink-inputs"));
+    if (streams.isEmpty())
+        GTEST_SKIP() << "pactl cannot list the private server's streams";
+    for (const char* property : {"application.name = \"Tunewright\"",
+                                 "application.icon_name = \"org.tunewright.Tunewright\""})
+        EXPECT_TRUE(streams.contains(QLatin1String(property))) << property << " is missing from\n"
+                                                                << streams.toStdString();
 }
 
 TEST_F(RealSound, AServerThatGoesAwayWhilePlayingIsOnlyLogged)

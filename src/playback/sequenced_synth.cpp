@@ -102,18 +102,10 @@ void SequencedSynth::loadFills(const QStringList& candidates)
             it = it->second.any() ? std::next(it) : missing.erase(it);
         }
         if (used)
-            m_fills.push_back({path, id, channel});
+            m_fills.push_back({id, channel});
         else
             fluid_synth_sfunload(synth, id, 0);
     }
-}
-
-QStringList SequencedSynth::fillSoundfonts() const
-{
-    QStringList paths;
-    for (const Fill& fill : m_fills)
-        paths.append(fill.path);
-    return paths;
 }
 
 void SequencedSynth::scheduleAt(std::uint32_t message, double atMs)

@@ -62,8 +62,6 @@ public:
     //! The settings an audio driver for this synthesizer is started with.
     fluid_settings_t* settings() const { return m_settings.get(); }
     const QString& soundfont() const { return m_soundfont; }
-    //! The fonts loaded to fill keys of the main font's tones, in the order tried.
-    QStringList fillSoundfonts() const;
 
 private:
     struct Scheduled {
@@ -74,7 +72,6 @@ private:
     //! A font that plays the keys the main font lacks, on a channel of its own:
     //! FluidSynth picks one preset per channel, not per key.
     struct Fill {
-        QString path;
         int fontId = 0;
         int channel = 0;
     };

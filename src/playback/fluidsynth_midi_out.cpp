@@ -64,6 +64,20 @@ struct FluidSynthMidiOut::Live {
 
 namespace {
 
+//! FluidSynth's pulseaudio driver names its client "FluidSynth" and offers no
+//! setting for it. The sound server's client library lets PULSE_PROP_OVERRIDE_
+//! variables replace what a program names its client (FluidSynth sets its
+//! media role the same way), and the mixer shows each stream under its
+//! client's name and icon. The stream's own title, "FluidSynth output", stays:
+//! only a driver of our own could change it, and FluidSynth's driver is the one
+//! the schedule's timing was measured with. The transfer signal's client has
+//! these names already, so the variables change nothing for it but the icon.
+void nameTheStreamAfterTheApplication()
+{
+    qputenv("PULSE_PROP_OVERRIDE_application.name", "Tunewright");
+    qputenv("PULSE_PROP_OVERRIDE_application.icon_name", "org.tunewright.Tunewright");
+}
+
 std::expected<std::unique_ptr<FluidSynthMidiOut::Live>, QString>
 startDriver(std::unique_ptr<SequencedSynth> synth, const QStringList& drivers)
 {
@@ -73,6 +87,7 @@ startDriver(std::unique_ptr<SequencedSynth> synth, const QStringList& drivers)
     fluid_settings_setint(settings, "audio.period-size", kPeriodFrames);
     fluid_settings_setint(settings, "audio.periods", kPeriods);
 
+    nameTheStreamAfterTheApplication();
     const std::uint64_t logMark = fluidlog::mark();
     for (const QString& driver : drivers) {
         fluid_settings_setstr(settings, "audio.driver", driver.toUtf8().constData());

@@ -2,6 +2,7 @@
 
 #include "playback/fluid_log.h"
 #include "playback/short_message.h"
+#include "playback/soundfont_coverage.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -9,11 +10,24 @@
 
 namespace tw {
 
+namespace {
+
+//! Channels the editor never sends on, one for each fill font (not 10, which
+//! General MIDI keeps for drums).
+constexpr std::array<int, 6> kFillChannels{15, 14, 13, 12, 11, 10};
+
+} // namespace
+
 QStringList defaultSoundfonts()
 {
-    // TimGM6mb loads in tens of milliseconds; the default GM font may be the
-    // 148 MB FluidR3, which costs a noticeable part of start-up and memory.
+    // TimGM6mb and the csound GM bank each load in about 15 ms. TimGM6mb gives
+    // the tones; its start-up tone ends at note 79, and the csound bank, which
+    // has every key of every tone in tune, plays the ten keys above. The
+    // distribution's default GM font may be the 148 MB FluidR3 or a MuseScore
+    // font, which take from a second to several to load: only where neither
+    // small font is installed.
     return {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+            QStringLiteral("/usr/share/sounds/sf2/sf_GMbank.sf2"),
             QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
             QStringLiteral("/usr/share/sounds/sf3/default-GM.sf3")};
 }
@@ -27,15 +41,20 @@ SequencedSynth::create(const QStringList& soundfonts)
     if (!s->m_settings)
         return std::unexpected(QStringLiteral("FluidSynth settings could not be created"));
     fluid_settings_setnum(s->m_settings.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(s->m_settings.get(), "synth.gain", kGain);
     s->m_synth.reset(new_fluid_synth(s->m_settings.get()));
     if (!s->m_synth)
         return std::unexpected(QStringLiteral("the FluidSynth synthesizer could not be created"));
 
-    for (const QString& path : soundfonts) {
+    qsizetype main = 0;
+    for (; main < soundfonts.size(); ++main) {
+        const QString& path = soundfonts[main];
         if (!QFileInfo::exists(path))
             continue;
-        if (fluid_synth_sfload(s->m_synth.get(), QFile::encodeName(path).constData(), 1) != FLUID_FAILED) {
+        const int id = fluid_synth_sfload(s->m_synth.get(), QFile::encodeName(path).constData(), 1);
+        if (id != FLUID_FAILED) {
             s->m_soundfont = path;
+            s->m_fontId = id;
             break;
         }
     }
@@ -46,7 +65,47 @@ SequencedSynth::create(const QStringList& soundfonts)
             reason += QStringLiteral(": ") + logged.join(QStringLiteral("; "));
         return std::unexpected(reason);
     }
+    s->loadFills(soundfonts.mid(main + 1));
+    s->m_noteChannel.fill(kMelodyChannel);
+    s->selectProgram(0);
     return s;
+}
+
+void SequencedSynth::loadFills(const QStringList& candidates)
+{
+    fluid_synth_t* synth = m_synth.get();
+    std::map<int, NoteSet> missing;
+    for (int program : kTonePrograms) {
+        const NoteSet lacking = keyboardNotes() & ~soundingNotes(synth, kMelodyChannel, m_fontId, program);
+        if (lacking.any())
+            missing[program] = lacking;
+    }
+    for (const auto& entry : missing)
+        m_routes[entry.first].fill(kMelodyChannel);
+    for (const QString& path : candidates) {
+        if (missing.empty() || m_fills.size() == kFillChannels.size())
+            break;
+        if (!QFileInfo::exists(path))
+            continue;
+        const int id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0);
+        if (id == FLUID_FAILED)
+            continue;
+        const int channel = kFillChannels[m_fills.size()];
+        bool used = false;
+        for (auto it = missing.begin(); it != missing.end();) {
+            const NoteSet filled = it->second & soundingNotes(synth, channel, id, it->first);
+            for (int note = kLowestNote; note <= kHighestNote; ++note)
+                if (filled.test(std::size_t(note)))
+                    m_routes[it->first][std::size_t(note)] = std::int8_t(channel);
+            used = used || filled.any();
+            it->second &= ~filled;
+            it = it->second.any() ? std::next(it) : missing.erase(it);
+        }
+        if (used)
+            m_fills.push_back({id, channel});
+        else
+            fluid_synth_sfunload(synth, id, 0);
+    }
 }
 
 void SequencedSynth::scheduleAt(std::uint32_t message, double atMs)
@@ -92,19 +151,50 @@ void SequencedSynth::playDueAt(std::int64_t blockStart)
 void SequencedSynth::play(std::uint32_t message)
 {
     const ShortMessage m = decodeShortMessage(message);
+    const bool melody = m.channel == kMelodyChannel;
     switch (m.kind) {
     case ShortMessage::Kind::NoteOn:
-        fluid_synth_noteon(m_synth.get(), m.channel, m.data1, m.data2);
+        if (melody)
+            noteOn(m.data1, m.data2);
+        else
+            fluid_synth_noteon(m_synth.get(), m.channel, m.data1, m.data2);
         break;
     case ShortMessage::Kind::NoteOff:
-        fluid_synth_noteoff(m_synth.get(), m.channel, m.data1);
+        fluid_synth_noteoff(m_synth.get(), melody ? m_noteChannel[std::size_t(m.data1)] : m.channel, m.data1);
         break;
     case ShortMessage::Kind::ProgramChange:
-        fluid_synth_program_change(m_synth.get(), m.channel, m.data1);
+        if (melody)
+            selectProgram(m.data1);
+        else
+            fluid_synth_program_change(m_synth.get(), m.channel, m.data1);
         break;
     case ShortMessage::Kind::Other:
         break;
     }
+}
+
+void SequencedSynth::noteOn(int note, int velocity)
+{
+    const int channel = m_currentRoutes ? (*m_currentRoutes)[std::size_t(note)] : kMelodyChannel;
+    std::int8_t& previous = m_noteChannel[std::size_t(note)];
+    // A note struck again ends its last sounding, as on one channel; across a
+    // program change that sounding may be on the other channel.
+    if (previous != channel)
+        fluid_synth_noteoff(m_synth.get(), previous, note);
+    previous = std::int8_t(channel);
+    fluid_synth_noteon(m_synth.get(), channel, note, velocity);
+}
+
+void SequencedSynth::selectProgram(int program)
+{
+    // By font, not by program alone: FluidSynth would take a program from the
+    // font loaded last, a fill font.
+    fluid_synth_program_select(m_synth.get(), kMelodyChannel, m_fontId, 0, program);
+    const auto routes = m_routes.find(program);
+    m_currentRoutes = routes == m_routes.end() ? nullptr : &routes->second;
+    if (m_currentRoutes)
+        for (const Fill& fill : m_fills)
+            fluid_synth_program_select(m_synth.get(), fill.channel, fill.fontId, 0, program);
 }
 
 void SequencedSynth::renderWithinBlock(float* left, float* right, int frames)

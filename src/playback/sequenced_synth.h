@@ -16,8 +16,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <expected>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -25,7 +27,8 @@
 
 namespace tw {
 
-//! The soundfonts tried in order: the small GM font first, the distribution's default after.
+//! The soundfonts tried in order: the small GM font first, a second small one
+//! that has every key of every tone, the distribution's defaults after.
 QStringList defaultSoundfonts();
 
 class SequencedSynth {
@@ -34,7 +37,16 @@ public:
     //! FluidSynth's rendering block, between which messages are taken up.
     static constexpr int kBlockFrames = 64;
 
-    //! Loads the first soundfont of `soundfonts` that loads; the reason when none does.
+    //! The editor's channel (MIDI channel 1): its notes are filled from
+    //! other fonts where the main font's tone lacks a key.
+    static constexpr int kMelodyChannel = 0;
+    //! A single note at full velocity peaks near -6 dBFS in every tone.
+    static constexpr double kGain = 1.4;
+
+    //! Loads the first soundfont of `soundfonts` that loads as the main font;
+    //! the reason when none does. Where one of the tone menu's programs lacks
+    //! keys of the keyboard in it, the fonts after it are loaded in turn, as
+    //! far as needed, to play exactly those keys.
     static std::expected<std::unique_ptr<SequencedSynth>, QString>
     create(const QStringList& soundfonts = defaultSoundfonts());
 
@@ -57,7 +69,19 @@ private:
         std::uint32_t message;
     };
 
+    //! A font that plays the keys the main font lacks, on a channel of its own:
+    //! FluidSynth picks one preset per channel, not per key.
+    struct Fill {
+        int fontId = 0;
+        int channel = 0;
+    };
+    //! The channel each note of the keyboard plays on, for one program.
+    using Routes = std::array<std::int8_t, 128>;
+
     SequencedSynth() = default;
+    void loadFills(const QStringList& candidates);
+    void selectProgram(int program);
+    void noteOn(int note, int velocity);
     //! Plays the messages whose frame lies nearer to `blockStart` than to the next boundary.
     void playDueAt(std::int64_t blockStart);
     void play(std::uint32_t message);
@@ -66,6 +90,16 @@ private:
     FluidSettings m_settings;
     FluidSynth m_synth;
     QString m_soundfont;
+    int m_fontId = 0;
+    std::vector<Fill> m_fills;
+    //! Only the tone programs that lack keys in the main font.
+    std::map<int, Routes> m_routes;
+
+    // Rendering thread only, once playing.
+    const Routes* m_currentRoutes = nullptr; //!< of the melody channel's program; null: all on it
+    //! Where each melody note's latest note-on went: its note-off goes there
+    //! too, whatever program came in between.
+    Routes m_noteChannel{};
 
     std::mutex m_scheduleMutex;
     std::vector<Scheduled> m_schedule; //!< by frame, then in the order scheduled

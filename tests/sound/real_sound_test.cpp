@@ -10,6 +10,7 @@
 #include "sound_analysis.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -206,6 +207,70 @@ TEST_F(RealSound, AMelodyThroughTheMidiOutputKeepsItsRhythmAndPitch)
         GTEST_SKIP() << "the machine was too busy to keep sound in time: a 1 ms timer woke up " << leastWakeUpMs
                      << " ms late or more in every play" << faults;
     ADD_FAILURE() << "the tune never came out right:" << faults;
+}
+
+TEST_F(RealSound, EveryKeyOfTheStartUpToneSoundsThroughTheMidiOutput)
+{
+    constexpr int kBeep = 67;
+    constexpr auto kNote = 150ms;
+    // Long enough for a release and its reverb to fade well below the next note.
+    constexpr auto kGap = 200ms;
+    FluidSynthMidiOut midi;
+    ASSERT_TRUE(midi.open()) << midi.lastError().toStdString();
+    midi.shortMessage(programMessage(kBeep));
+    std::this_thread::sleep_for(300ms);
+    std::vector<SteadyClock::time_point> noteOns;
+    auto next = SteadyClock::now();
+    for (int key = 5; key <= 29; ++key) {
+        std::this_thread::sleep_until(next);
+        noteOns.push_back(SteadyClock::now());
+        midi.shortMessage(noteOnMessage(key + 60));
+        std::this_thread::sleep_until(next += kNote);
+        midi.shortMessage(noteOffMessage(key + 60));
+        next += kGap;
+    }
+    std::this_thread::sleep_for(300ms);
+    midi.close();
+    const auto recording = m_recorder->stop();
+
+    // The notes are where the messages were sent, counted from where the
+    // first key was heard. A key that stays silent leaves only the fading
+    // note before it at its place.
+    const auto first = findNotes(recording, 0.1f * peakOf(recording));
+    ASSERT_FALSE(first.empty()) << "nothing was heard";
+    const auto levelDb = [&](double fromMs, double lengthMs) {
+        return 20 * std::log10(rmsOf(excerpt(recording, fromMs, lengthMs)) + 1e-9);
+    };
+    for (int key = 5; key <= 29; ++key) {
+        const double onMs = first.front().startMs + msBetween(noteOns.front(), noteOns[std::size_t(key - 5)]);
+        SCOPED_TRACE(testing::Message() << "key " << key << " at " << onMs << " ms of the recording");
+        EXPECT_GT(levelDb(onMs + 30, 100), levelDb(onMs - 60, 50) + 10) << "the key is silent";
+        const double pitch = fundamentalHz(excerpt(recording, onMs + 30, 100));
+        EXPECT_NEAR(pitch, midiNoteHz(key + 60), midiNoteHz(key + 60) * 0.01);
+    }
+}
+
+//! What `pactl list what` says of the private server; empty when pactl cannot run.
+QString pactlList(const QString& what)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), what});
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+TEST_F(RealSound, TheMelodyStreamIsNamedAfterTheApplicationInTheMixer)
+{
+    FluidSynthMidiOut midi;
+    ASSERT_TRUE(midi.open()) << midi.lastError().toStdString();
+    const QString streams = pactlList(QStringLiteral("sink-inputs"));
+    if (streams.isEmpty())
+        GTEST_SKIP() << "pactl cannot list the private server's streams";
+    for (const char* property : {"application.name = \"Tunewright\"",
+                                 "application.icon_name = \"org.tunewright.Tunewright\""})
+        EXPECT_TRUE(streams.contains(QLatin1String(property))) << property << " is missing from\n"
+                                                                << streams.toStdString();
 }
 
 TEST_F(RealSound, AServerThatGoesAwayWhilePlayingIsOnlyLogged)

@@ -84,6 +84,14 @@ float peakOf(std::span<const float> sound)
     return peak;
 }
 
+double rmsOf(std::span<const float> sound)
+{
+    double sum = 0;
+    for (float x : sound)
+        sum += double(x) * x;
+    return sound.empty() ? 0 : std::sqrt(sum / double(sound.size()));
+}
+
 std::vector<double> loudnessDb(std::span<const float> sound)
 {
     // Four milliseconds hold a few cycles of the lowest note, so the curve

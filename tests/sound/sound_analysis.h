@@ -35,6 +35,8 @@ double fundamentalHz(std::span<const float> sound);
 std::span<const float> excerpt(std::span<const float> sound, double fromMs, double lengthMs);
 
 float peakOf(std::span<const float> sound);
+//! The root mean square of `sound`, full scale at 1; 0 when it is empty.
+double rmsOf(std::span<const float> sound);
 
 //! How loud `sound` is around each of its samples, in dB: the mean square over
 //! a few milliseconds centred on it.

@@ -87,7 +87,6 @@ startDriver(std::unique_ptr<SequencedSynth> synth, const QStringList& drivers)
     fluid_settings_setint(settings, "audio.period-size", kPeriodFrames);
     fluid_settings_setint(settings, "audio.periods", kPeriods);
 
-    nameTheStreamAfterTheApplication();
     const std::uint64_t logMark = fluidlog::mark();
     for (const QString& driver : drivers) {
         fluid_settings_setstr(settings, "audio.driver", driver.toUtf8().constData());
@@ -138,6 +137,8 @@ bool FluidSynthMidiOut::open()
         m_lastError = synth.error();
         return false;
     }
+    // Set before the driver's thread starts, so no other thread reads the environment then.
+    nameTheStreamAfterTheApplication();
     // Only the sound server can keep the driver from starting in time.
     auto started = callWithin(m_options.serverLimit,
                               [synth = std::move(*synth), drivers = m_options.drivers]() mutable {

@@ -75,7 +75,7 @@ void SequencedSynth::loadFills(const QStringList& candidates)
 {
     fluid_synth_t* synth = m_synth.get();
     std::map<int, NoteSet> missing;
-    for (int program : kTonePrograms) {
+    for (const int program : TonePrograms) {
         const NoteSet lacking = keyboardNotes() & ~soundingNotes(synth, kMelodyChannel, m_fontId, program);
         if (lacking.any())
             missing[program] = lacking;

@@ -5,6 +5,8 @@
 // starts no voice: the key is silent. The synthesizer asks each font once, at
 // start, and fills such keys from another font.
 
+#include "playback/midi_messages.h"
+
 #include <fluidsynth.h>
 
 #include <array>
@@ -13,11 +15,8 @@
 namespace tw {
 
 //! The notes the editor's keyboard sends: keys 5 to 29 as notes 65 to 89.
-inline constexpr int kLowestNote = 65;
-inline constexpr int kHighestNote = 89;
-
-//! The General MIDI programs of the tone menu, the start-up tone first.
-inline constexpr std::array<int, 6> kTonePrograms{67, 12, 0, 36, 56, 19};
+inline constexpr int kLowestNote = kFirstKey + kKeyToNote;
+inline constexpr int kHighestNote = kLastKey + kKeyToNote;
 
 using NoteSet = std::bitset<128>;
 

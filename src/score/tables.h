@@ -61,6 +61,10 @@ inline constexpr std::array<std::u16string_view, kLengthCount> LengthTooltips{
 inline constexpr std::array<std::u16string_view, kRestCount> RestTooltips{
     u"16分休符", u"8分休符", u"4分休符", u"2分休符", u"全休符"};
 
+//! The General MIDI programs of the tone menu's six tones, the start-up tone ("ビープ") first,
+//! then "オルゴール", "ピアノ", "ギター", "トランペット" and "オルガン".
+inline constexpr std::array<int, 6> TonePrograms{67, 12, 0, 36, 56, 19};
+
 //! The tempo list: the text shown, the beats per minute it stands for and the item data (the
 //! tempo's transfer code).
 struct TempoItem {

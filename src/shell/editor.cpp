@@ -1,5 +1,7 @@
 #include "shell/editor.h"
 
+#include <algorithm>
+
 namespace tw {
 namespace {
 
@@ -11,8 +13,6 @@ const QString kNewQuestion = QStringLiteral("編集中のデータが初期化�
 const QString kExitQuestion =
     QStringLiteral("編集中のデータは保存されていません。\r\n終了してもよろしいですか？");
 
-//! The programs of the tone menu's entries, beep first; the last two slots stay unused.
-constexpr std::array<int, 8> kToneTable{67, 12, 0, 36, 56, 19, 0, 0};
 //! Velocity 127 in the third byte of every note-on message.
 constexpr double kNoteOnBase = 127.0 * 65536.0;
 
@@ -28,7 +28,7 @@ void Editor::Form_Load()
 
     if (ports_.midi.open()) {
         MidiReady = true;
-        ToneTable = kToneTable;
+        std::ranges::copy(TonePrograms, ToneTable.begin());
         SendProgramChange(ToneTable[0]);
         NoteOnBase = kNoteOnBase;
     } else {

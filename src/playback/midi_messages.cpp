@@ -11,10 +11,9 @@ constexpr int kProgramChangeStatus = 0xC0;
 
 } // namespace
 
-std::uint32_t noteOnMessage(int key, double noteOnBase)
+std::uint32_t noteOnMessage(int key, std::uint32_t noteOnBase)
 {
-    const int noteAndStatus = (key + kKeyToNote) * 256 + kNoteOnStatus;
-    return std::uint32_t(std::int32_t(noteAndStatus + noteOnBase));
+    return std::uint32_t((key + kKeyToNote) * 256 + kNoteOnStatus) + noteOnBase;
 }
 
 std::uint32_t noteOffMessage(int key)

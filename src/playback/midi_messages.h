@@ -16,7 +16,7 @@ inline constexpr int kKeyToNote = 60;
 constexpr bool isSoundingKey(int key) { return key >= kFirstKey && key <= kLastKey; }
 
 //! Note on with the velocity that `noteOnBase` puts into the third byte.
-std::uint32_t noteOnMessage(int key, double noteOnBase);
+std::uint32_t noteOnMessage(int key, std::uint32_t noteOnBase);
 //! Note off with velocity 0.
 std::uint32_t noteOffMessage(int key);
 std::uint32_t programChangeMessage(int program);

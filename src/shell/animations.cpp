@@ -28,12 +28,9 @@ void Editor::imgCheese_MouseUp(int, int, double, double)
 
 void Editor::timerAnime_Timer()
 {
-    int counter = AnimeTag.toInt() + 1;
-    if (counter == kFrameCounterWrap)
-        counter = 0;
-    AnimeTag = QString::number(counter);
+    AnimeTag = (AnimeTag + 1) % kFrameCounterWrap;
     // Counter 3 shows the middle frame again: the picture swings back and forth.
-    ports_.animation.showAnimeFrame(counter == 3 ? 1 : counter);
+    ports_.animation.showAnimeFrame(AnimeTag == 3 ? 1 : AnimeTag);
 }
 
 void Editor::imgApple_Click()

@@ -14,7 +14,7 @@ const QString kExitQuestion =
     QStringLiteral("編集中のデータは保存されていません。\r\n終了してもよろしいですか？");
 
 //! Velocity 127 in the third byte of every note-on message.
-constexpr double kNoteOnBase = 127.0 * 65536.0;
+constexpr std::uint32_t kNoteOnBase = 127U << 16;
 
 constexpr CommandSettings kResetStates{On, Off, Off, Off, Off, On, Off, On, Off, On, On, Off};
 

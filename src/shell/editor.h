@@ -74,7 +74,7 @@ public:
     QString FilePath = kUntitled;
     int Tempo = 120;
     bool MidiReady = false;
-    double NoteOnBase = 0;
+    std::uint32_t NoteOnBase = 0;
     std::array<int, 8> ToneTable{};
 
     // Copy buffer and undo snapshot.
@@ -88,8 +88,8 @@ public:
     bool StopRequest = false;
     QString WavePath;
 
-    // Decorative animations: the frame counter lives in imgAnime's tag text.
-    QString AnimeTag = QStringLiteral("0");
+    // Decorative animations: imgAnime's frame counter (its tag).
+    int AnimeTag = 0;
 
     // ---- Start-up, reset, New, closing (shell/editor.cpp) ----------------
     //! `main` Form_Load: opens the MIDI output, fills the state, resets the document.

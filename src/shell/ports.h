@@ -24,7 +24,6 @@ class ScoreListPort {
 public:
     virtual ~ScoreListPort() = default;
     virtual int count() const = 0;
-    virtual QString itemText(int index) const = 0;
     virtual void insertItem(int index, const QString& text) = 0;
     virtual void removeItem(int index) = 0;
     virtual void clear() = 0;
@@ -134,8 +133,6 @@ public:
     //! Lets the event loop dispatch pending events, sleeping until one arrives
     //! or until the clock reaches `deadlineMs`, whichever comes first.
     virtual void processEventsUntil(std::int64_t deadlineMs) = 0;
-    //! Lets the event loop dispatch what is pending now, without waiting.
-    virtual void processPendingEvents() = 0;
 };
 
 //! The standard file dialogs; the empty text means cancel or failure.

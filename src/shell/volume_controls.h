@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 namespace tw {
@@ -21,13 +20,5 @@ struct ProgramCall {
 //! the PulseAudio and PipeWire mixers work under any desktop, so they come
 //! before the GNOME, KDE and Xfce ones.
 std::vector<ProgramCall> linuxVolumeControls();
-
-//! Platform identifiers of the Windows version record.
-inline constexpr int kWindowsConsumerFamily = 1;
-inline constexpr int kWindowsNtFamily = 2;
-
-//! The volume control of a Windows version given by its platform identifier
-//! and major version number; nothing for a version that has none we can start.
-std::optional<QString> windowsVolumeControl(int platformId, int majorVersion);
 
 } // namespace tw

@@ -20,7 +20,7 @@ TEST_F(EditorFixture, StartUpOpensMidiSelectsTheFirstToneAndShowsAnEmptySavedDoc
     EXPECT_TRUE(startUpMessages.empty());
     EXPECT_EQ(startUpMidi, std::vector<std::uint32_t>{67 * 256 + 192});
     EXPECT_TRUE(editor.MidiReady);
-    EXPECT_EQ(editor.NoteOnBase, 8323072.0);
+    EXPECT_EQ(editor.NoteOnBase, 8323072u);
     EXPECT_EQ(editor.ToneTable, (std::array<int, 8>{67, 12, 0, 36, 56, 19, 0, 0}));
 
     EXPECT_EQ(commandStates(), kStartUpStates);
@@ -45,7 +45,7 @@ TEST_F(SilentEditorFixture, StartUpWithoutMidiReportsTheDeviceAndStaysSilent)
     EXPECT_EQ(startUpMessages, (std::vector<Message>{{kSoundDeviceMessage, MessageIcon::Error}}));
     EXPECT_TRUE(startUpMidi.empty());
     EXPECT_FALSE(editor.MidiReady);
-    EXPECT_EQ(editor.NoteOnBase, 0.0);
+    EXPECT_EQ(editor.NoteOnBase, 0u);
     EXPECT_EQ(editor.ToneTable, (std::array<int, 8>{}));
     EXPECT_EQ(commandStates(), kStartUpStates);
     EXPECT_EQ(list.texts(), kEmptyList);

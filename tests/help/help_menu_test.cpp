@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 namespace tw::test {
@@ -82,30 +81,6 @@ TEST_F(HelpMenuTest, ASystemWithoutAKnownVolumeControlSaysItCannotStartOne)
     editor.mnuVolCtrl_Click();
     EXPECT_EQ(help.started, std::vector<FakeHelp::Started>{});
     EXPECT_EQ(messages.shown(), std::vector{kCannotStart});
-}
-
-struct WindowsCase {
-    int platformId;
-    int majorVersion;
-    std::optional<QString> program;
-};
-
-TEST(WindowsVolumeControlTest, OnlyTheNtFamilyOfVersionFiveAndSixHasOne)
-{
-    const WindowsCase cases[] = {
-        {kWindowsNtFamily, 5, QStringLiteral("sndvol32.exe")},
-        {kWindowsNtFamily, 6, QStringLiteral("sndvol.exe")},
-        {kWindowsNtFamily, 4, std::nullopt},
-        {kWindowsNtFamily, 10, std::nullopt},
-        {kWindowsConsumerFamily, 5, std::nullopt},
-        {kWindowsConsumerFamily, 6, std::nullopt},
-        {0, 6, std::nullopt},
-        {3, 5, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(windowsVolumeControl(c.platformId, c.majorVersion), c.program)
-            << "platform " << c.platformId << ", version " << c.majorVersion;
-    }
 }
 
 } // namespace

@@ -29,7 +29,7 @@ class FakeScoreList final : public ScoreListPort {
 public:
     // ---- ScoreListPort ----
     int count() const override { return int(items_.size()); }
-    QString itemText(int index) const override { return items_.at(checked(index)).text; }
+    QString itemText(int index) const { return items_.at(checked(index)).text; }
 
     void insertItem(int index, const QString& text) override
     {

@@ -34,12 +34,6 @@ public:
         now_ = std::max(now_, deadlineMs);
     }
 
-    void processPendingEvents() override
-    {
-        ++pendingPumps_;
-        while (!events_.empty() && events_.begin()->first <= now_)
-            runFirst();
-    }
 
     //! Schedules an event (a click, a timer) for the moment the clock reaches `ms`.
     //! Events of the same time run in the order they were scheduled.
@@ -48,7 +42,6 @@ public:
     void advance(std::int64_t ms) { now_ += ms; }
 
     int waits() const { return waits_; }                //!< calls of processEventsUntil
-    int pendingPumps() const { return pendingPumps_; }  //!< calls of processPendingEvents
     bool hasScheduledEvents() const { return !events_.empty(); }
 
 private:
@@ -64,7 +57,6 @@ private:
     std::int64_t now_ = 0;
     std::multimap<std::int64_t, std::function<void()>> events_;
     int waits_ = 0;
-    int pendingPumps_ = 0;
 };
 
 } // namespace tw::test

@@ -7,6 +7,11 @@
 #include <thread>
 
 namespace tw::gui {
+namespace {
+
+void processPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+} // namespace
 
 EventLoopClock::EventLoopClock() { clock_.start(); }
 
@@ -38,7 +43,5 @@ void EventLoopClock::processEventsUntil(std::int64_t deadlineMs)
     wake.start(wholeMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
-
-void EventLoopClock::processPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 } // namespace tw::gui

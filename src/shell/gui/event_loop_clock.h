@@ -16,7 +16,7 @@ public:
     //! Sleeps in the event loop until an event arrives or the deadline passes;
     //! a precise timer wakes it at the deadline, so nothing spins.
     void processEventsUntil(std::int64_t deadlineMs) override;
-    void processPendingEvents() override;
+
 
 private:
     QElapsedTimer clock_;

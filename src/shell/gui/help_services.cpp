@@ -30,8 +30,7 @@ bool HelpServices::programExists(const QString& program) const
 
 std::vector<ProgramCall> HelpServices::volumeControls() const
 {
-    // The Linux desktop's mixers; a Windows adapter would query the system's
-    // version and offer windowsVolumeControl's choice instead.
+    // The Linux desktop's mixers; another system's adapter offers its own.
     return linuxVolumeControls();
 }
 

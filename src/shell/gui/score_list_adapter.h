@@ -12,7 +12,8 @@ public:
     explicit ScoreListAdapter(QListWidget& list) : list_(list) {}
 
     int count() const override;
-    QString itemText(int index) const override;
+    //! The text of an item, for comparing the list with what the editor wrote.
+    QString itemText(int index) const;
     void insertItem(int index, const QString& text) override;
     void removeItem(int index) override;
     void clear() override;

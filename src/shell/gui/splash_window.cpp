@@ -12,8 +12,8 @@ namespace tw::gui {
 namespace {
 
 constexpr int kSplashMs = 2000;
-// The version sits in the plain strip the picture leaves at its bottom.
-constexpr int kVersionStrip = 28;
+// The version sits in the plain strip the picture leaves at its bottom, clear of its right edge.
+constexpr int kVersionMargin = 12;
 
 } // namespace
 
@@ -48,7 +48,7 @@ SplashWindow::SplashWindow(QWidget& mainWindow)
     lblVersion = new QLabel(versionText(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblVersion->setGeometry(0, height() - kVersionStrip, width() - 12, kVersionStrip);
+    lblVersion->setGeometry(art::splashVersionArea().adjusted(0, 0, -kVersionMargin, 0));
 }
 
 void SplashWindow::Timer1_Timer()

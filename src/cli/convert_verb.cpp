@@ -2,6 +2,7 @@
 #include "cli/opened_melody.h"
 #include "cli/verbs.h"
 #include "files/melody_file.h"
+#include "shell/message_catalogue.h"
 #include "transfer/wave_file.h"
 
 namespace tw::cli {
@@ -23,10 +24,10 @@ int writeMelody(const OpenedMelody& melody, const QString& out)
 int writeTransfer(const OpenedMelody& melody, const QString& out)
 {
     if (exceedsSendLimit(qsizetype(melody.rows.size())))
-        printMessage(kRowLimitText);
+        printMessage(msg::kSendRowLimit);
     const auto table = EncodeMelody(melody.rows);
     if (!table) {
-        printMessage(kInvalidDataText);
+        printMessage(msg::kInvalidData);
         return kCannotProcess;
     }
     const auto written = writeOutput(out, [&](QIODevice& device) {
@@ -57,12 +58,13 @@ int convertMelody(const QString& in, const QString& out)
         return kUsageOrFileError;
     }
     // The open's warnings tell what did not come across; its plain confirmation tells nothing.
-    for (const Message& message : melody->messages)
-        if (message.text != kFileOpenedMessageText)
-            printMessage(message.text);
+    for (const Message& message : melody->report.whileReading)
+        printMessage(message.text);
+    if (melody->lastInvalidLine && melody->report.closing)
+        printMessage(melody->report.closing->text);
     // The editor saves and sends nothing without rows.
     if (melody->rows.empty()) {
-        printMessage(kNoDataText);
+        printMessage(msg::kNoData);
         return kCannotProcess;
     }
     return toMelody ? writeMelody(*melody, out) : writeTransfer(*melody, out);

@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "files/melody_file.h"
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 namespace tw::cli {
 
@@ -18,8 +19,9 @@ std::expected<OpenedMelody, QString> openMelody(const QString& path)
     // A file without a title or tempo line leaves what the reset document holds.
     const int tempoIndex = read->tempo ? tempoIndexOf(*read->tempo) : -1;
     const TempoItem& tempo = TempoItems[std::size_t(tempoIndex >= 0 ? tempoIndex : kDefaultTempoIndex)];
+    const msg::ReadingReport report = msg::readingReport(*read);
     return OpenedMelody{read->title.value_or(kUntitled), text(tempo.text), tempo.itemData,
-                        std::move(read->rows), std::move(read->messages)};
+                        std::move(read->rows), read->lastInvalidLine, report};
 }
 
 } // namespace tw::cli

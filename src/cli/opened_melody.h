@@ -4,7 +4,7 @@
 // messages the command would show.
 
 #include "score/tables.h"
-#include "shell/message.h"
+#include "shell/message_catalogue.h"
 
 #include <QString>
 #include <expected>
@@ -17,7 +17,8 @@ struct OpenedMelody {
     QString tempoText;  //!< "120" when the file has no tempo line
     int tempoItemData = 0;
     std::vector<RowCode> rows;
-    std::vector<Message> messages;
+    std::optional<QString> lastInvalidLine;
+    msg::ReadingReport report;  //!< what the open command would tell
 };
 
 //! The melody in the file at `path`; an error names the path and the reason.

@@ -16,8 +16,10 @@ int showMelody(const QString& path)
     printLine(QStringLiteral("tempo: ") + melody->tempoText);
     for (std::size_t i = 0; i < melody->rows.size(); ++i)
         printLine(composeRowText(int(i) + 1, fieldsForCode(melody->rows[i])).chopped(2));
-    for (const Message& message : melody->messages)
+    for (const Message& message : melody->report.whileReading)
         printMessage(message.text);
+    if (melody->report.closing)
+        printMessage(melody->report.closing->text);
     return kSuccess;
 }
 

@@ -3,6 +3,7 @@
 #include "files/save_file.h"
 #include "files/title.h"
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,32 +17,28 @@ namespace {
 
 const QString kMelodyFilter = QStringLiteral("(*.tun)");
 const QString kMelodyExtension = QStringLiteral(".tun");
-const QString kNoDataMessage = QStringLiteral("データがありません");
-const QString kOverwriteQuestion = QStringLiteral("上書きしてもよろしいですか？");
-const QString kDiscardQuestion = QStringLiteral("編集中のデータが初期化されます。よろしいですか？");
-const QString kMissingFileMessage = QStringLiteral("ファイルが存在しません。");
 
 constexpr CommandSettings kAfterSave{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Off, Keep, Keep, Off};
 constexpr CommandSettings kAfterOpen{On, On, On, Off, On, On, On, On, Off, On, On, Off};
 
-//! The whole melody of a file, or the message that tells why it could not be read.
-std::expected<MelodyReadResult, Message> readMelody(const QString& path)
+//! The whole melody of a file, or why it could not be read.
+std::expected<MelodyReadResult, ReadFailure> readMelody(const QString& path)
 {
     // A folder cannot be opened, and a device or a pipe may block the open or never end.
     const QFileInfo info(path);
     if (info.isDir())
-        return std::unexpected(readFailureMessage(path, kFolderReason));
+        return std::unexpected(ReadFailure{ReadFailure::Kind::Folder});
     if (!info.isFile())
-        return std::unexpected(readFailureMessage(path, kNotAFileReason));
+        return std::unexpected(ReadFailure{ReadFailure::Kind::NotAFile});
 
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return std::unexpected(readFailureMessage(path, readFailureReason(errno ? errno : EIO)));
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, errno ? errno : EIO});
     errno = 0;
     auto melody = readMelodyFile(file);
     if (!melody)
-        return std::unexpected(readFailureMessage(path, readFailureReason(errno ? errno : EIO)));
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, errno ? errno : EIO});
     return *std::move(melody);
 }
 
@@ -60,7 +57,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
         return;
     // A title or a tempo alone is never saved.
     if (EndRow == 1) {
-        showMessage(kNoDataMessage, MessageIcon::Error);
+        showMessage(msg::kNoData, MessageIcon::Error);
         return;
     }
     const QString title = ports_.controls.titleText();
@@ -78,7 +75,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
     // Case-sensitive on purpose: song.TUN is saved as song.TUN.tun.
     if (!FilePath.endsWith(kMelodyExtension))
         FilePath += kMelodyExtension;
-    if (QFileInfo::exists(FilePath) && ask(kOverwriteQuestion) == MessageAnswer::Cancel)
+    if (QFileInfo::exists(FilePath) && ask(msg::kOverwriteQuestion) == MessageAnswer::Cancel)
         return;
 
     // The file is replaced only once the new content is complete: a failure at any point
@@ -89,7 +86,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
         return writeMelodyFile(file, title, tempoText, rows);
     });
     if (!saved) {
-        ports_.messages.show(writeErrorMessage(saved.error()));
+        ports_.messages.show(msg::writeFailure(saved.error()));
         return;
     }
 
@@ -115,20 +112,20 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     if (!releaseTool(ToolImage::Open, PictureStore::Open, button, x, y))
         return;
     // Title and tempo changes alone are not worth the question.
-    if (!Saved && EndRow > 1 && ask(kDiscardQuestion) == MessageAnswer::Cancel)
+    if (!Saved && EndRow > 1 && ask(msg::kDiscardQuestion) == MessageAnswer::Cancel)
         return;
     const QString path = ports_.dialogs.showOpenDialog(kMelodyFilter, ports_.dialogs.currentFolder());
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        showMessage(kMissingFileMessage);
+        showMessage(msg::kMissingFile);
         return;
     }
     // The file is read to its end before the document is reset: a file that cannot be read
     // leaves the document as it was, unsaved changes included.
     const auto melody = readMelody(path);
     if (!melody) {
-        ports_.messages.show(melody.error());
+        ports_.messages.show(msg::readFailure(path, melody.error()));
         return;
     }
 
@@ -151,13 +148,8 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     // What reading met is told once the rows are in the list, before the choice, selection
     // and command states are settled: the title limit, then the row limit. The closing
     // message comes at the very end.
-    std::span<const Message> readingMessages(melody->messages);
-    std::optional<Message> closingMessage;
-    if (!melody->truncated && !readingMessages.empty()) {
-        closingMessage = readingMessages.back();
-        readingMessages = readingMessages.first(readingMessages.size() - 1);
-    }
-    for (const Message& message : readingMessages)
+    const msg::ReadingReport report = msg::readingReport(*melody);
+    for (const Message& message : report.whileReading)
         ports_.messages.show(message);
 
     CurrentRow = 1;
@@ -168,8 +160,8 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     SetCommandStates(kAfterOpen);
     // The title and tempo handlers marked the document modified; it is the file's melody.
     Saved = true;
-    if (closingMessage)
-        ports_.messages.show(*closingMessage);
+    if (report.closing)
+        ports_.messages.show(*report.closing);
 }
 
 void Editor::mnuOpen_Click()

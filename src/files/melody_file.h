@@ -5,7 +5,6 @@
 
 #include "files/write_error.h"
 #include "score/tables.h"
-#include "shell/message.h"
 
 #include <QIODevice>
 #include <QString>
@@ -16,24 +15,18 @@
 
 namespace tw {
 
-inline const QString kRowLimitMessageText = QStringLiteral("500行を超えた部分は読み込まれません。");
-inline const QString kFileOpenedMessageText = QStringLiteral("ファイルを開きました。");
-inline const QString kInvalidLinesMessageText = QStringLiteral("ファイルに不正な行が含まれています。");
-
 struct MelodyReadResult {
     std::vector<RowCode> rows;          //!< at most 500, in file order
     std::optional<QString> title;       //!< the last title line's title, already cut to the limit
+    bool titleCut = false;              //!< a title line was too wide and had to be cut
     std::optional<int> tempo;           //!< the last tempo line's tempo: 60 to 180 beats per minute
     bool truncated = false;             //!< the 500th row stopped the reading
     std::optional<QString> lastInvalidLine;
-    std::vector<Message> messages;      //!< what the open command shows, in order
 };
 
 //! Reads a melody file from the device's current position to its end, line by line: CR LF or
 //! a lone CR ends a line, a lone LF stays in the line. The device is read in pieces, so memory
 //! holds only what is kept (the rows, the title, the last invalid line), whatever the file's size.
-//! The messages: the title-limit message once, at the first title that had to be cut; then
-//! either the 500-row message or the closing message (opened, or the last invalid line).
 //! The bytes are read as they are, even from a device opened in text mode.
 //! Fails with the device's error text when the device cannot be read.
 std::expected<MelodyReadResult, QString> readMelodyFile(QIODevice& device);

@@ -99,25 +99,13 @@ public:
             ParseMmlLine(line));
     }
 
-    MelodyReadResult finish() &&
-    {
-        if (!m_result.truncated) {
-            m_result.messages.push_back({m_result.lastInvalidLine
-                    ? kInvalidLinesMessageText + QStringLiteral("\r\n\r\n") + *m_result.lastInvalidLine
-                    : kFileOpenedMessageText});
-        }
-        return std::move(m_result);
-    }
+    MelodyReadResult finish() && { return std::move(m_result); }
 
 private:
     void takeTitle(QStringView title)
     {
-        // The title box would show its message once per removed character, and a file may hold
-        // any number of long title lines: one message per file is enough to tell the user.
-        if (titleTooWide(title) && !m_titleCut) {
-            m_titleCut = true;
-            m_result.messages.push_back({kTitleLimitMessage});
-        }
+        if (titleTooWide(title))
+            m_result.titleCut = true;
         m_result.title = cutTitleToLimit(title);
     }
 
@@ -126,13 +114,11 @@ private:
         m_result.rows.push_back(code);
         if (m_result.rows.size() < std::size_t(kMaxRows))
             return true;
-        m_result.messages.push_back({kRowLimitMessageText, MessageIcon::Error});
         m_result.truncated = true;
         return false;
     }
 
     MelodyReadResult m_result;
-    bool m_titleCut = false;
 };
 
 std::expected<MelodyReadResult, QString> readLines(QIODevice& device)

@@ -1,21 +1,17 @@
 #pragma once
-// Why a melody file that exists could not be read, in the words the user is told.
-
-#include "shell/message.h"
-
-#include <QString>
+// Why a melody file that exists could not be read.
 
 namespace tw {
 
-//! The reason for a path that is a folder.
-inline const QString kFolderReason = QStringLiteral("フォルダーはファイルとして開けません。");
-//! The reason for a device, a pipe or a socket: reading it may never end.
-inline const QString kNotAFileReason = QStringLiteral("通常のファイルではありません。");
-
-//! The reason for a failed open or read, from the operating system's error number.
-QString readFailureReason(int err);
-
-//! "ファイルを開けませんでした。", the path of the file and the reason, one to a line.
-Message readFailureMessage(const QString& path, const QString& reason);
+struct ReadFailure {
+    enum class Kind {
+        Folder,     //!< the path is a folder
+        NotAFile,   //!< a device, a pipe or a socket: reading it may never end
+        System,     //!< the open or a read failed with `err`
+    };
+    Kind kind;
+    int err = 0;    //!< the operating system's error number, for System
+    friend bool operator==(const ReadFailure&, const ReadFailure&) = default;
+};
 
 } // namespace tw

@@ -9,9 +9,6 @@ namespace tw {
 //! Widest title in code page 932 columns: 32 full-width characters.
 inline constexpr int kTitleWidthLimit = 64;
 
-inline const QString kTitleLimitMessage = QStringLiteral("タイトルは全角32文字分までです。");
-inline const QString kTitleCharactersMessage =
-    QStringLiteral("タイトルに使えない文字を「?」に置き換えました。");
 
 //! The title is wider than kTitleWidthLimit.
 bool titleTooWide(QStringView title);

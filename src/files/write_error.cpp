@@ -33,23 +33,4 @@ WriteError writeErrorFromErrno(int err)
     return {WriteErrorKind::Other, err};
 }
 
-Message writeErrorMessage(const WriteError& error)
-{
-    switch (error.kind) {
-    case WriteErrorKind::DiskFull:
-        return {QStringLiteral("ディスクがいっぱいです。"), MessageIcon::Warning};
-    case WriteErrorKind::PermissionDenied:
-        return {QStringLiteral("書き込み禁止になっています。\r\n"
-                               "書き込み禁止のディスクにファイルを保存することは出来ません"),
-                MessageIcon::Warning};
-    case WriteErrorKind::PathAccess:
-        return {QStringLiteral("書き込み権限がありません。\r\nもしくは、パスの指定が違います。"),
-                MessageIcon::Warning};
-    case WriteErrorKind::Other:
-        break;
-    }
-    return {QStringLiteral("書き込みに失敗しました。\r\nエラーコード : %1").arg(error.code),
-            MessageIcon::Information};
-}
-
 } // namespace tw

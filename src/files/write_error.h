@@ -2,8 +2,6 @@
 // Why writing a file failed, in the four kinds the user is told about.
 // The melody save and the transfer audio file report their failures alike.
 
-#include "shell/message.h"
-
 namespace tw {
 
 enum class WriteErrorKind { DiskFull = 61, PermissionDenied = 70, PathAccess = 75, Other };
@@ -16,8 +14,5 @@ struct WriteError {
 
 //! The kind of a failure from the operating system's error number.
 WriteError writeErrorFromErrno(int err);
-
-//! The message box text and icon for a failed write.
-Message writeErrorMessage(const WriteError& error);
 
 } // namespace tw

@@ -1,9 +1,9 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 namespace tw {
 namespace {
 
-const QString kNoDataMessage = QStringLiteral("データがありません");
 const QString kStartTooltip = QStringLiteral("演奏を開始する");
 const QString kStopTooltip = QStringLiteral("演奏を停止する");
 
@@ -85,7 +85,7 @@ void Editor::imgPlay_MouseUp(int button, int, double x, double y)
         return;
     }
     if (EndRow == 1) {
-        showMessage(kNoDataMessage, MessageIcon::Critical);
+        showMessage(msg::kNoData, MessageIcon::Critical);
         return;
     }
     ports_.controls.showToolPicture(ToolImage::Play, PictureStore::Stop, Look::Normal);

@@ -1,13 +1,10 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 #include <algorithm>
 
 namespace tw {
 namespace {
-
-const QString kInsertLimitMessage = QStringLiteral("500行を超えるので、挿入することが出来ません。");
-const QString kCopyLimitMessage = QStringLiteral("250行よりも多くコピーすることは出来ません");
-const QString kPasteLimitMessage = QStringLiteral("貼り付け後に500行を超えるので、貼り付けできません。");
 
 constexpr int kMaxCopiedRows = 250;
 
@@ -79,7 +76,7 @@ void Editor::insertRow()
     if (!hasCurrentRow())
         return;
     if (EndRow > kMaxRows) {
-        showMessage(kInsertLimitMessage, MessageIcon::Error);
+        showMessage(msg::kInsertLimit, MessageIcon::Error);
         return;
     }
     TakeUndoSnapshot(CurrentRow);
@@ -128,7 +125,7 @@ void Editor::copyRows()
     const int count = block.last - block.first + 1;
     // A refused copy keeps the earlier one, which can still be pasted.
     if (count > kMaxCopiedRows) {
-        showMessage(kCopyLimitMessage, MessageIcon::Error);
+        showMessage(msg::kCopyLimit, MessageIcon::Error);
         return;
     }
     CopyBuffer.assign(ScoreData.begin() + block.first, ScoreData.begin() + block.first + count);
@@ -141,7 +138,7 @@ void Editor::pasteRows()
         return;
     const int count = CopyCount();
     if (EndRow - 1 + count > kMaxRows) {
-        showMessage(kPasteLimitMessage, MessageIcon::Error);
+        showMessage(msg::kPasteLimit, MessageIcon::Error);
         return;
     }
     TakeUndoSnapshot(CurrentRow);

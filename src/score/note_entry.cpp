@@ -1,11 +1,9 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 namespace tw {
 namespace {
 
-const QString kRowLimitMessage = QStringLiteral("500行を超えるので、追加することが出来ません。");
-const QString kNoPitchMessage = QStringLiteral("音階が未入力です。");
-const QString kNoLengthMessage = QStringLiteral("音符が未入力です。");
 
 // The command states of note entry, by what the entry did.
 constexpr CommandSettings kRowPending{Off, On, Off, Off, Off, On, Off, On, Off, On, On, Off};
@@ -145,7 +143,7 @@ bool Editor::refusedBeyondLastRow()
 {
     if (CurrentRow <= kMaxRows)
         return false;
-    showMessage(kRowLimitMessage, MessageIcon::Error);
+    showMessage(msg::kEntryRowLimit, MessageIcon::Error);
     return true;
 }
 
@@ -244,7 +242,7 @@ void Editor::returnToPendingRow(int caret)
         ports_.list.moveCaretUp();
     for (int i = caret; i < target; ++i)
         ports_.list.moveCaretDown();
-    showMessage(CurKey == kNoKey ? kNoPitchMessage : kNoLengthMessage);
+    showMessage(CurKey == kNoKey ? msg::kNoPitch : msg::kNoLength);
 }
 
 } // namespace tw

@@ -1,5 +1,6 @@
 #include "files/title.h"
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 namespace tw {
 namespace {
@@ -16,12 +17,12 @@ void Editor::txtTitle_Change()
     if (const QString stored = titleAsStored(title); stored != title) {
         title = stored;
         ports_.controls.setTitleText(title);
-        showMessage(kTitleCharactersMessage);
+        showMessage(msg::kTitleCharacters);
     }
     // Each removed character is a change of the box of its own, and each one is
     // reported; the last character goes, wherever the user typed.
     while (titleTooWide(title)) {
-        showMessage(kTitleLimitMessage);
+        showMessage(msg::kTitleLimit);
         title = dropLastCharacter(title);
         ports_.controls.setTitleText(title);
     }

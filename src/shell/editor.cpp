@@ -1,17 +1,11 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 #include <algorithm>
 
 namespace tw {
 namespace {
 
-const QString kSoundDeviceMessage = QStringLiteral(
-    "サウンドデバイスが不正です。\r\n\r\n"
-    "サウンドカードが装着されていないか、ドライバが不正です。\r\n"
-    "または、DirectX7以降がインストールされていません。");
-const QString kNewQuestion = QStringLiteral("編集中のデータが初期化されます。よろしいですか？");
-const QString kExitQuestion =
-    QStringLiteral("編集中のデータは保存されていません。\r\n終了してもよろしいですか？");
 
 //! Velocity 127 in the third byte of every note-on message.
 constexpr std::uint32_t kNoteOnBase = 127U << 16;
@@ -33,7 +27,7 @@ void Editor::Form_Load()
         NoteOnBase = kNoteOnBase;
     } else {
         // The editor runs on silent: playing stays unavailable and the keys make no sound.
-        showMessage(kSoundDeviceMessage, MessageIcon::Error);
+        showMessage(msg::kSoundDeviceAtStart, MessageIcon::Error);
     }
 
     CurKey = kNoKey;
@@ -71,7 +65,7 @@ void Editor::ResetDocument()
 
 void Editor::mnuNew_Click()
 {
-    if (!Saved && EndRow > 1 && ask(kNewQuestion) == MessageAnswer::Cancel)
+    if (!Saved && EndRow > 1 && ask(msg::kDiscardQuestion) == MessageAnswer::Cancel)
         return;
     ResetDocument();
     ClearKeySelection();
@@ -99,7 +93,7 @@ Closing Editor::Form_Unload()
     // Playing and sending run nested event loops; the window must outlive them.
     if (!Idle)
         return Closing::Refused;
-    if (!Saved && EndRow > 1 && ask(kExitQuestion) == MessageAnswer::Cancel)
+    if (!Saved && EndRow > 1 && ask(msg::kExitQuestion) == MessageAnswer::Cancel)
         return Closing::Refused;
     if (MidiReady) {
         ports_.midi.close();

@@ -1,4 +1,5 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 
 namespace tw {
 
@@ -16,7 +17,7 @@ void Editor::mnuVolCtrl_Click()
             && ports_.help.startDetached(call.program, call.arguments))
             return;
     }
-    showMessage(QStringLiteral("起動できません"));
+    showMessage(msg::kCannotStart);
 }
 
 } // namespace tw

@@ -7,6 +7,7 @@
 
 #include "playback/fluidsynth_midi_out.h"
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 #include "shell/gui/artwork.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/message_boxes.h"
@@ -32,7 +33,7 @@ int main(int argc, char* argv[])
 
     tw::gui::SingleInstance instance;
     if (!instance.acquire()) {
-        tw::gui::MessageBoxes().show({QStringLiteral("既に起動しています。")});
+        tw::gui::MessageBoxes().show({tw::msg::kAlreadyRunning});
         return 0;
     }
 

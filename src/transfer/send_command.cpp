@@ -1,4 +1,5 @@
 #include "shell/editor.h"
+#include "shell/message_catalogue.h"
 #include "transfer/temp_wave_file.h"
 #include "transfer/transfer_code.h"
 
@@ -6,11 +7,6 @@
 
 namespace tw {
 namespace {
-
-const QString kNoTempFolderText = QStringLiteral("テンポラリフォルダが取得できません");
-const QString kConfirmText = QStringLiteral("Chimebox へデータを送信します。\r\n"
-                                            "接続と音量を確認してＯＫを押してください。");
-const QString kSoundDeviceText = QStringLiteral("サウンドデバイスが不正です。");
 
 //! The item data of the chosen tempo; the default tempo's while none is chosen.
 int tempoItemData(int index)
@@ -41,22 +37,22 @@ void Editor::imgSent_MouseUp(int button, int, double x, double y)
     };
 
     if (EndRow == 1) {
-        showMessage(kNoDataText, MessageIcon::Critical);
+        showMessage(msg::kNoData, MessageIcon::Critical);
         return;
     }
     const int rowCount = EndRow - 1;
     if (exceedsSendLimit(rowCount))
-        showMessage(kRowLimitText);
+        showMessage(msg::kSendRowLimit);
 
     const auto encoded = EncodeMelody(std::span<const RowCode>(ScoreData).subspan(1, std::size_t(rowCount)));
     if (!encoded) {
-        showMessage(kInvalidDataText);
+        showMessage(msg::kInvalidData);
         return closingSteps();
     }
 
     const QString folder = CutAtNul(ports_.transfer.tempFolder().value_or(QString()));
     if (folder.isEmpty()) {
-        showMessage(kNoTempFolderText);
+        showMessage(msg::kNoTempFolder);
         return;
     }
     WavePath = folder + kTempWaveName;
@@ -65,18 +61,18 @@ void Editor::imgSent_MouseUp(int button, int, double x, double y)
     // sent: playing a missing or broken file would look like a transfer to the user.
     const auto written = writeTempWave(WavePath, *encoded, tempoItemData(ports_.controls.tempoIndex()));
     if (!written) {
-        ports_.messages.show(writeErrorMessage(written.error()));
+        ports_.messages.show(msg::writeFailure(written.error()));
         return;
     }
 
-    if (ask(kConfirmText) == MessageAnswer::Ok) {
+    if (ask(msg::kSendConfirm) == MessageAnswer::Ok) {
         Idle = false;
         const bool played =
             ports_.transfer.showSendingWindowWhile([this] { return ports_.transfer.playWave(WavePath); });
         Idle = true;
         // A transfer that did not sound must not pass for one that did.
         if (!played)
-            showMessage(kSoundDeviceText, MessageIcon::Error);
+            showMessage(msg::kSoundDevice, MessageIcon::Error);
     }
     closingSteps();
 }

@@ -54,11 +54,6 @@ inline constexpr bool sentBit(unsigned code, int width, int position)
 //! A code as the "0" and "1" of its bits in sending order, for messages that name one.
 QString bitText(unsigned code, int width);
 
-//! The texts the send command shows about the score.
-inline const QString kNoDataText = QStringLiteral("データがありません");
-inline const QString kRowLimitText = QStringLiteral("127行目までのデータが送信されます。");
-inline const QString kInvalidDataText = QStringLiteral("無効なデータがあります。");
-
 //! A row code that cannot be sent.
 struct InvalidData {
     RowCode code;

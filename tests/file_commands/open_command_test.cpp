@@ -1,6 +1,7 @@
 // The open command through the fakes, reading from a folder of real files.
 
 #include "file_fixture.h"
+#include "shell/message_catalogue.h"
 
 #include "files/title.h"
 
@@ -12,7 +13,7 @@ const Message kDiscardQuestion{QStringLiteral("編集中のデータが初期化
 const Message kMissingFile{QStringLiteral("ファイルが存在しません。")};
 const Message kOpened{QStringLiteral("ファイルを開きました。")};
 const Message kRowLimit{QStringLiteral("500行を超えた部分は読み込まれません。"), MessageIcon::Error};
-const Message kTitleLimit{kTitleLimitMessage};
+const Message kTitleLimit{msg::kTitleLimit};
 
 Message invalidLines(const QString& lastLine)
 {
@@ -237,11 +238,11 @@ TEST_F(OpenCommand, TellsWhatReadingMetBeforeTheDocumentIsSettledAndTheClosingMe
     // The rows are in the list while reading tells its findings, but the document is
     // not yet marked saved; the closing message comes once it is.
     ASSERT_EQ(seen.size(), 4u);
-    EXPECT_EQ(seen[0].text, kTitleLimitMessage);
+    EXPECT_EQ(seen[0].text, msg::kTitleLimit);
     EXPECT_EQ(seen[1].text, kRowLimit.text);
     EXPECT_EQ(seen[1].listCount, 501);
     EXPECT_FALSE(seen[1].saved);
-    EXPECT_EQ(seen[2].text, kTitleLimitMessage);
+    EXPECT_EQ(seen[2].text, msg::kTitleLimit);
     EXPECT_FALSE(seen[2].saved);
     EXPECT_EQ(seen[3].text, kOpened.text);
     EXPECT_TRUE(seen[3].saved);

@@ -5,7 +5,7 @@
 #include "file_fixture.h"
 #include "unprivileged_user.h"
 
-#include "files/read_failure.h"
+#include "shell/message_catalogue.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,7 +25,7 @@ struct Unreadable {
     const char* name;
     //! Makes the unreadable file and gives its path, or sets `skip`.
     QString (*make)(OpenFailure&, QString& skip);
-    QString reason;
+    ReadFailure failure;
 };
 
 void PrintTo(const Unreadable& unreadable, std::ostream* os) { *os << unreadable.name; }
@@ -50,20 +50,20 @@ const Unreadable kUnreadables[] = {
          QDir().mkpath(t.folderPath("folder.tun"));
          return t.folderPath("folder.tun");
      },
-     kFolderReason},
+     {ReadFailure::Kind::Folder}},
     {"Pipe",
      [](OpenFailure& t, QString&) {
          // Opening a pipe would wait for a writer that never comes.
          mkfifo(t.folderPath("pipe.tun").toLocal8Bit().constData(), 0644);
          return t.folderPath("pipe.tun");
      },
-     kNotAFileReason},
+     {ReadFailure::Kind::NotAFile}},
     {"ReadErrorAtTheFirstByte",
      [](OpenFailure&, QString&) {
          // Our own memory at address 0, which is never mapped: the read fails with EIO.
          return QStringLiteral("/proc/self/mem");
      },
-     readFailureReason(EIO)},
+     {ReadFailure::Kind::System, EIO}},
     {"NoReadPermission",
      [](OpenFailure& t, QString& skip) {
          const QString file = t.folderPath("secret.tun");
@@ -76,7 +76,7 @@ const Unreadable kUnreadables[] = {
              skip = t.user.emplace().failure();
          return file;
      },
-     readFailureReason(EACCES)},
+     {ReadFailure::Kind::System, EACCES}},
 };
 
 TEST_P(OpenFailure, NamesTheFileAndTheReasonAndKeepsTheDocument)
@@ -92,7 +92,7 @@ TEST_P(OpenFailure, NamesTheFileAndTheReasonAndKeepsTheDocument)
     openPath(file);
 
     EXPECT_EQ(messages.shown(),
-              (std::vector<Message>{kDiscardQuestion, readFailureMessage(file, GetParam().reason)}));
+              (std::vector<Message>{kDiscardQuestion, msg::readFailure(file, GetParam().failure)}));
     EXPECT_EQ(document(), before);
     EXPECT_EQ(editor.FilePath, kUntitled);
 }
@@ -103,14 +103,18 @@ INSTANTIATE_TEST_SUITE_P(, OpenFailure, ::testing::ValuesIn(kUnreadables),
 TEST(ReadFailureMessage, NamesTheFileThenTheReasonInItsOwnWords)
 {
     const QString path = QStringLiteral("/home/user/曲.tun");
-    EXPECT_EQ(readFailureMessage(path, readFailureReason(EACCES)),
-              (Message{QStringLiteral("ファイルを開けませんでした。\r\n/home/user/曲.tun\r\n"
-                                      "読み込みの権限がありません。"),
-                       MessageIcon::Warning}));
-    EXPECT_EQ(readFailureReason(EPERM), readFailureReason(EACCES));
-    EXPECT_EQ(readFailureReason(EIO), "読み込み中に入出力エラーが発生しました。");
+    const auto told = [&path](ReadFailure::Kind kind, int err = 0) {
+        return msg::readFailure(path, {kind, err}).text;
+    };
+    const QString opening = QStringLiteral("ファイルを開けませんでした。\r\n/home/user/曲.tun\r\n");
+    EXPECT_EQ(msg::readFailure(path, {ReadFailure::Kind::System, EACCES}),
+              (Message{opening + QStringLiteral("読み込みの権限がありません。"), MessageIcon::Warning}));
+    EXPECT_EQ(told(ReadFailure::Kind::System, EPERM), told(ReadFailure::Kind::System, EACCES));
+    EXPECT_EQ(told(ReadFailure::Kind::System, EIO), opening + "読み込み中に入出力エラーが発生しました。");
+    EXPECT_EQ(told(ReadFailure::Kind::Folder), opening + "フォルダーはファイルとして開けません。");
+    EXPECT_EQ(told(ReadFailure::Kind::NotAFile), opening + "通常のファイルではありません。");
     // A cause without words of its own shows its number, as a failed write does.
-    EXPECT_EQ(readFailureReason(ENOMEM), QStringLiteral("エラーコード : %1").arg(ENOMEM));
+    EXPECT_EQ(told(ReadFailure::Kind::System, ENOMEM), opening + QStringLiteral("エラーコード : %1").arg(ENOMEM));
 }
 
 } // namespace

@@ -38,31 +38,5 @@ INSTANTIATE_TEST_SUITE_P(Causes, WriteErrorFromErrno, ::testing::Values(
     ErrnoKind{EIO, {WriteErrorKind::Other, EIO}},
     ErrnoKind{EFBIG, {WriteErrorKind::Other, EFBIG}}));
 
-struct KindMessage {
-    WriteError error;
-    Message message;
-};
-
-class WriteErrorMessage : public ::testing::TestWithParam<KindMessage> {};
-
-TEST_P(WriteErrorMessage, NamesTheKind)
-{
-    EXPECT_EQ(writeErrorMessage(GetParam().error), GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, WriteErrorMessage, ::testing::Values(
-    KindMessage{{WriteErrorKind::DiskFull, 61},
-                {QStringLiteral("ディスクがいっぱいです。"), MessageIcon::Warning}},
-    KindMessage{{WriteErrorKind::PermissionDenied, 70},
-                {QStringLiteral("書き込み禁止になっています。\r\n"
-                                "書き込み禁止のディスクにファイルを保存することは出来ません"),
-                 MessageIcon::Warning}},
-    KindMessage{{WriteErrorKind::PathAccess, 75},
-                {QStringLiteral("書き込み権限がありません。\r\nもしくは、パスの指定が違います。"),
-                 MessageIcon::Warning}},
-    KindMessage{{WriteErrorKind::Other, 5},
-                {QStringLiteral("書き込みに失敗しました。\r\nエラーコード : 5"),
-                 MessageIcon::Information}}));
-
 } // namespace
 } // namespace tw

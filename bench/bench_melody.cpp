@@ -1,7 +1,7 @@
 #include "bench_melody.h"
 
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
 #include "statistics.h"
 
 #include <QComboBox>

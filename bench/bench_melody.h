@@ -4,7 +4,7 @@
 // begins and ends with a message (a rest ends where the next note starts) and
 // the rests let each phrase fade before the next one is listened for.
 
-#include "score/tables.h"
+#include "codecs/score/tables.h"
 #include "stamping_midi_out.h"
 
 #include <optional>

@@ -1,12 +1,12 @@
 #include "ear_bench.h"
 
 #include "bench_melody.h"
-#include "playback/fluidsynth_midi_out.h"
-#include "playback/sequenced_synth.h"
+#include "sound/fluidsynth_midi_out.h"
+#include "sound/sequenced_synth.h"
 #include "private_pulse.h"
 #include "report.h"
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
 #include "sound_analysis.h"
 #include "statistics.h"
 

@@ -2,8 +2,8 @@
 
 #include "bench_melody.h"
 #include "report.h"
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
 #include "statistics.h"
 
 #include <QCoreApplication>

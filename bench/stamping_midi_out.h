@@ -3,7 +3,7 @@
 // then hands it on (to nothing, or to a real output), so the rhythm the editor
 // sends can be measured.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 #include "statistics.h"
 
 #include <memory>

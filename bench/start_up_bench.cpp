@@ -1,12 +1,12 @@
 #include "start_up_bench.h"
 
-#include "playback/fluidsynth_midi_out.h"
+#include "sound/fluidsynth_midi_out.h"
 #include "report.h"
-#include "shell/editor.h"
-#include "shell/gui/artwork.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/single_instance.h"
-#include "shell/gui/splash_window.h"
+#include "core/editor.h"
+#include "gui/art/artwork.h"
+#include "gui/main_window.h"
+#include "gui/single_instance.h"
+#include "gui/splash_window.h"
 #include "statistics.h"
 
 #include <QApplication>

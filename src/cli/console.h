@@ -3,7 +3,7 @@
 // two output streams, and opening and writing files with errors that name the
 // path and the reason.
 
-#include "files/save_file.h"
+#include "codecs/files/save_file.h"
 
 #include <QFile>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "cli/console.h"
 #include "cli/opened_melody.h"
 #include "cli/verbs.h"
-#include "files/melody_file.h"
-#include "shell/message_catalogue.h"
-#include "transfer/wave_file.h"
+#include "codecs/files/melody_file.h"
+#include "core/message_catalogue.h"
+#include "codecs/transfer/wave_file.h"
 
 namespace tw::cli {
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/console.h"
 #include "cli/verbs.h"
-#include "files/note_text.h"
-#include "transfer/transfer_decoder.h"
+#include "codecs/files/note_text.h"
+#include "codecs/transfer/transfer_decoder.h"
 
 namespace tw::cli {
 

@@ -1,9 +1,9 @@
 #include "cli/opened_melody.h"
 
 #include "cli/console.h"
-#include "files/melody_file.h"
-#include "shell/editor.h"
-#include "shell/message_catalogue.h"
+#include "codecs/files/melody_file.h"
+#include "core/editor.h"
+#include "core/message_catalogue.h"
 
 namespace tw::cli {
 

@@ -3,8 +3,8 @@
 // title box holds it, the tempo as the tempo list shows it, the rows, and the
 // messages the command would show.
 
-#include "score/tables.h"
-#include "shell/message_catalogue.h"
+#include "codecs/score/tables.h"
+#include "core/message_catalogue.h"
 
 #include <QString>
 #include <expected>

@@ -1,7 +1,7 @@
 #include "cli/console.h"
 #include "cli/opened_melody.h"
 #include "cli/verbs.h"
-#include "score/row_text.h"
+#include "codecs/score/row_text.h"
 
 namespace tw::cli {
 

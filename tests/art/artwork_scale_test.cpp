@@ -2,8 +2,8 @@
 // twice the pixels each way, as sharp as the text beside it, not scaled up from its 1x look.
 
 #include "gui_app.h"
-#include "shell/gui/artwork.h"
-#include "shell/gui/layout.h"
+#include "gui/art/artwork.h"
+#include "gui/art/layout.h"
 
 #include <QImage>
 #include <QPixmap>

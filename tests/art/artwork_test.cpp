@@ -1,9 +1,9 @@
 // Every picture fits its control, and the looks a user must tell apart differ plainly.
 
 #include "gui_app.h"
-#include "score/tables.h"
-#include "shell/gui/artwork.h"
-#include "shell/gui/layout.h"
+#include "codecs/score/tables.h"
+#include "gui/art/artwork.h"
+#include "gui/art/layout.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,9 +1,9 @@
 // Lays every picture out on one sheet and writes it as a PNG.
 
 #include "gui_app.h"
-#include "score/tables.h"
-#include "shell/gui/artwork.h"
-#include "shell/gui/layout.h"
+#include "codecs/score/tables.h"
+#include "gui/art/artwork.h"
+#include "gui/art/layout.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "edit_fixture.h"
 
-#include "score/row_text.h"
+#include "codecs/score/row_text.h"
 
 namespace tw::test {
 namespace {

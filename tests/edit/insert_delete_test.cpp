@@ -2,7 +2,7 @@
 
 #include "edit_fixture.h"
 
-#include "score/row_text.h"
+#include "codecs/score/row_text.h"
 
 namespace tw::test {
 namespace {

@@ -4,9 +4,9 @@
 // do is proven through the fakes; here only the wiring counts.
 
 #include "gui/main_window_fixture.h"
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/score_list_widget.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
+#include "gui/score_list_widget.h"
 #include "support/printers.h"
 
 #include <QApplication>

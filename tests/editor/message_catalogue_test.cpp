@@ -1,6 +1,6 @@
 // The messages made of what the readers and writers report.
 
-#include "shell/message_catalogue.h"
+#include "core/message_catalogue.h"
 
 #include "support/printers.h"
 

@@ -1,6 +1,6 @@
 // The note messages of the keyboard and the program change.
 
-#include "playback/midi_messages.h"
+#include "codecs/midi/midi_messages.h"
 #include "support/editor_fixture.h"
 
 namespace tw::test {

@@ -2,7 +2,7 @@
 // The editor with its fakes and a folder of real files: the dialogs answer with paths in the
 // folder, and the commands read and write there.
 
-#include "files/cp932.h"
+#include "codecs/files/cp932.h"
 #include "support/editor_fixture.h"
 
 #include <QDir>

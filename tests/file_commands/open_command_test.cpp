@@ -1,9 +1,9 @@
 // The open command through the fakes, reading from a folder of real files.
 
 #include "file_fixture.h"
-#include "shell/message_catalogue.h"
+#include "core/message_catalogue.h"
 
-#include "files/title.h"
+#include "codecs/files/title.h"
 
 namespace tw::test {
 namespace {

@@ -5,7 +5,7 @@
 #include "file_fixture.h"
 #include "unprivileged_user.h"
 
-#include "shell/message_catalogue.h"
+#include "core/message_catalogue.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

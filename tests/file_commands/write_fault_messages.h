@@ -2,7 +2,7 @@
 // The boxes that tell why a file could not be written. The save and the send
 // write their files the same way and tell the same faults with them.
 
-#include "shell/message.h"
+#include "core/message.h"
 
 #include <cerrno>
 

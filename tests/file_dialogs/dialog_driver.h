@@ -2,7 +2,7 @@
 // Drives the modal file dialogs of a test as a user would: once a dialog is shown, its file
 // name field is filled in and the dialog accepted (a shown QFileDialog ignores selectFile).
 
-#include "shell/gui/japanese_qt.h"
+#include "gui/japanese_qt.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -5,7 +5,7 @@
 #include "file_commands/unprivileged_user.h"
 #include "support/printers.h"
 
-#include "shell/gui/file_dialogs.h"
+#include "gui/file_dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

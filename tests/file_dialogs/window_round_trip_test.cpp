@@ -8,10 +8,10 @@
 #include "support/recording_midi.h"
 #include "support/scripted_message_box.h"
 
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
-#include "shell/gui/score_list_widget.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
+#include "gui/picture_button.h"
+#include "gui/score_list_widget.h"
 
 #include <QAction>
 #include <QComboBox>

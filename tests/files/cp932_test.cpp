@@ -1,4 +1,4 @@
-#include "files/cp932.h"
+#include "codecs/files/cp932.h"
 
 #include "support/printers.h"
 

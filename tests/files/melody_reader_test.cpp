@@ -1,7 +1,7 @@
-#include "files/melody_file.h"
+#include "codecs/files/melody_file.h"
 
-#include "files/cp932.h"
-#include "files/title.h"
+#include "codecs/files/cp932.h"
+#include "codecs/files/title.h"
 #include "support/fail_device.h"
 #include "support/printers.h"
 

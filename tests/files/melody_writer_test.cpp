@@ -1,6 +1,6 @@
-#include "files/melody_file.h"
+#include "codecs/files/melody_file.h"
 
-#include "files/cp932.h"
+#include "codecs/files/cp932.h"
 #include "support/fail_device.h"
 #include "support/printers.h"
 #include "write_error_printer.h"

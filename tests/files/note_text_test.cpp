@@ -1,4 +1,4 @@
-#include "files/note_text.h"
+#include "codecs/files/note_text.h"
 
 #include "support/printers.h"
 

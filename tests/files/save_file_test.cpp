@@ -1,4 +1,4 @@
-#include "files/save_file.h"
+#include "codecs/files/save_file.h"
 
 #include "support/fail_device.h"
 #include "write_error_printer.h"

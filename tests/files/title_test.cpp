@@ -1,4 +1,4 @@
-#include "files/title.h"
+#include "codecs/files/title.h"
 
 #include "support/printers.h"
 

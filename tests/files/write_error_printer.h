@@ -1,7 +1,7 @@
 #pragma once
 // Shows a write failure as its kind and code when a comparison fails.
 
-#include "files/write_error.h"
+#include "codecs/files/write_error.h"
 
 #include <ostream>
 

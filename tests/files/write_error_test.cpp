@@ -1,4 +1,4 @@
-#include "files/write_error.h"
+#include "codecs/files/write_error.h"
 
 #include "support/printers.h"
 #include "write_error_printer.h"

@@ -1,4 +1,4 @@
-#include "shell/gui/event_loop_clock.h"
+#include "gui/event_loop_clock.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

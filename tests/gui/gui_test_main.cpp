@@ -1,7 +1,7 @@
 // The GUI tests need one QApplication for the whole run. They draw offscreen
 // unless a platform is chosen, also when CTest only lists them.
 
-#include "shell/gui/japanese_qt.h"
+#include "gui/japanese_qt.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // for the services that would open dialogs, play sound or wait for an answer.
 // The window is shown and active, so shortcuts and focus work as on a desktop.
 
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
-#include "shell/gui/score_list_widget.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
+#include "gui/picture_button.h"
+#include "gui/score_list_widget.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_help.h"
 #include "support/fake_transfer.h"

@@ -3,8 +3,8 @@
 // logic itself is proven by the editor's own tests.
 
 #include "gui/main_window_fixture.h"
-#include "score/row_text.h"
-#include "shell/gui/score_list_widget.h"
+#include "codecs/score/row_text.h"
+#include "gui/score_list_widget.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The message box adapter, offscreen: the caption, the buttons in Japanese from Qt's own
 // catalogue, and a width at which a window manager shows the caption whole.
 
-#include "shell/gui/message_boxes.h"
+#include "gui/message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // The score list's columns line up only if the font draws every double-byte
 // character exactly twice as wide as an ASCII character.
 
-#include "score/row_text.h"
-#include "shell/gui/row_font.h"
+#include "codecs/score/row_text.h"
+#include "gui/row_font.h"
 #include "support/printers.h"
 
 #include <QFontInfo>

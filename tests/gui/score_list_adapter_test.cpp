@@ -2,8 +2,8 @@
 // that the editor's tests use: the same steps leave the same caret and the
 // same selected items.
 
-#include "shell/gui/score_list_adapter.h"
-#include "shell/gui/score_list_widget.h"
+#include "gui/score_list_adapter.h"
+#include "gui/score_list_widget.h"
 #include "support/fake_score_list.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "score/row_text.h"
-#include "shell/gui/score_list_widget.h"
+#include "codecs/score/row_text.h"
+#include "gui/score_list_widget.h"
 #include "support/printers.h"
 
 #include <QStyledItemDelegate>

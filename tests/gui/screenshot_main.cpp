@@ -5,10 +5,10 @@
 //   tunewright-screenshot OUTPUT_FOLDER
 
 #include "gui/screenshot_window.h"
-#include "shell/editor.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
-#include "shell/gui/splash_window.h"
+#include "core/editor.h"
+#include "gui/main_window.h"
+#include "gui/picture_button.h"
+#include "gui/splash_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 //
 //   PROGRAM OUTPUT_FOLDER
 
-#include "shell/gui/artwork.h"
-#include "shell/gui/main_window.h"
+#include "gui/art/artwork.h"
+#include "gui/main_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,5 @@
-#include "shell/gui/splash_window.h"
+#include "gui/splash_window.h"
+#include "tunewright/version.h"
 #include "support/printers.h"
 
 #include <QLabel>
@@ -18,9 +19,9 @@ TEST(SplashWindow, ShowsTheVersionAndAfterTwoSecondsHandsOverToTheMainWindow)
     auto* version = splash.findChild<QLabel*>(QStringLiteral("lblVersion"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Version %1.%2.%3")
-                                   .arg(TUNEWRIGHT_VERSION_MAJOR)
-                                   .arg(TUNEWRIGHT_VERSION_MINOR)
-                                   .arg(TUNEWRIGHT_VERSION_PATCH));
+                                   .arg(kVersionMajor)
+                                   .arg(kVersionMinor)
+                                   .arg(kVersionPatch));
 
     auto* timer = splash.findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);

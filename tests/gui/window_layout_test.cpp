@@ -2,7 +2,7 @@
 // and the names, texts and tooltips of the controls.
 
 #include "gui/main_window_fixture.h"
-#include "shell/gui/artwork.h"
+#include "gui/art/artwork.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 
 #include "support/fake_animation.h"
 
-#include "shell/editor.h"
+#include "core/editor.h"
 
 #include <array>
 

@@ -2,16 +2,17 @@
 // real window, without a display.
 
 #include "gui/main_window_fixture.h"
+#include "tunewright/version.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
 
-#include "shell/editor.h"
-#include "shell/gui/about_box.h"
-#include "shell/gui/artwork.h"
-#include "shell/gui/help_services.h"
-#include "shell/gui/layout.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
+#include "core/editor.h"
+#include "gui/about_box.h"
+#include "gui/art/artwork.h"
+#include "gui/help_services.h"
+#include "gui/art/layout.h"
+#include "gui/main_window.h"
+#include "gui/picture_button.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -74,9 +75,9 @@ TEST_F(AboutBoxTest, LoadsTitleVersionAndCaption)
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Tunewright の ﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_EQ(labelText(*box, "lblTitle"), QStringLiteral("Tunewright"));
     EXPECT_EQ(labelText(*box, "lblVersion"), QStringLiteral("Version %1.%2.%3")
-                                                   .arg(TUNEWRIGHT_VERSION_MAJOR)
-                                                   .arg(TUNEWRIGHT_VERSION_MINOR)
-                                                   .arg(TUNEWRIGHT_VERSION_PATCH));
+                                                   .arg(kVersionMajor)
+                                                   .arg(kVersionMinor)
+                                                   .arg(kVersionPatch));
     EXPECT_EQ(labelText(*box, "lblDescription"),
               QStringLiteral("Chimeboxで演奏することができるメロディデータを作成するアプリケーションです。"));
     EXPECT_TRUE(labelText(*box, "lblDisclaimer").contains(QStringLiteral("保証")));

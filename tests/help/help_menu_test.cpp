@@ -1,6 +1,6 @@
 #include "support/editor_fixture.h"
 
-#include "shell/volume_controls.h"
+#include "core/volume_controls.h"
 
 #include <gtest/gtest.h>
 

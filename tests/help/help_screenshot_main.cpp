@@ -4,8 +4,8 @@
 //   tunewright-help-screenshot OUTPUT_FOLDER
 
 #include "gui/screenshot_window.h"
-#include "shell/gui/main_window.h"
-#include "shell/gui/picture_button.h"
+#include "gui/main_window.h"
+#include "gui/picture_button.h"
 
 #include <QAction>
 #include <QApplication>

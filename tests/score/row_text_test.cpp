@@ -1,4 +1,4 @@
-#include "score/row_text.h"
+#include "codecs/score/row_text.h"
 
 #include <gtest/gtest.h>
 

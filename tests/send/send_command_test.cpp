@@ -4,7 +4,7 @@
 
 #include "send_fixture.h"
 
-#include "transfer/temp_wave_file.h"
+#include "core/transfer/temp_wave_file.h"
 
 #include <QDir>
 #include <functional>

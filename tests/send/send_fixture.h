@@ -3,8 +3,8 @@
 // files; what was written is read back by decoding it as the chip would.
 
 #include "support/editor_fixture.h"
-#include "transfer/transfer_decoder.h"
-#include "transfer/wave_reader.h"
+#include "codecs/transfer/transfer_decoder.h"
+#include "codecs/transfer/wave_reader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // the sending window as the user sees it, its refusal to close while the sound
 // plays, the temporary folder, and playing without freezing the windows.
 
-#include "shell/gui/sending_window.h"
+#include "gui/sending_window.h"
 
 #include <QApplication>
 #include <QDir>

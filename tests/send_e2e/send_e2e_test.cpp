@@ -4,13 +4,13 @@
 // null sink, whose monitor is recorded and decoded. Where PulseAudio cannot
 // start, the tests are skipped.
 
-#include "shell/editor.h"
-#include "shell/gui/sending_window.h"
+#include "core/editor.h"
+#include "gui/sending_window.h"
 #include "sound/private_pulse.h"
 #include "sound/sound_analysis.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
-#include "transfer/transfer_decoder.h"
+#include "codecs/transfer/transfer_decoder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

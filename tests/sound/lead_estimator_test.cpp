@@ -3,7 +3,7 @@
 // periods of sound in all) when the server asks for it, at k periods less the
 // true lead, or later when the thread wakes late.
 
-#include "playback/lead_estimator.h"
+#include "sound/lead_estimator.h"
 
 #include <gtest/gtest.h>
 

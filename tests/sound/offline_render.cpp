@@ -1,6 +1,6 @@
 #include "offline_render.h"
 
-#include "playback/sequenced_synth.h"
+#include "sound/sequenced_synth.h"
 #include "sound_analysis.h"
 
 #include <gtest/gtest.h>

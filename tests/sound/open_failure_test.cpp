@@ -3,9 +3,9 @@
 // transfer signal's form is refused before any server is asked; a soundfont
 // that cannot be loaded gives way to the next.
 
-#include "playback/fluidsynth_midi_out.h"
-#include "playback/pulse_wave_player.h"
-#include "playback/sequenced_synth.h"
+#include "sound/fluidsynth_midi_out.h"
+#include "sound/pulse_wave_player.h"
+#include "sound/sequenced_synth.h"
 #include "sound_analysis.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // Only a file in exactly the transfer signal's form is played, and a file that
 // is not says what is wrong with it.
 
-#include "playback/playable_wave.h"
+#include "codecs/transfer/playable_wave.h"
 
 #include <QBuffer>
 #include <QtEndian>

@@ -3,9 +3,9 @@
 // cannot start, these tests are skipped.
 
 #include "offline_render.h"
-#include "playback/fluid_log.h"
-#include "playback/fluidsynth_midi_out.h"
-#include "playback/pulse_wave_player.h"
+#include "sound/fluid_log.h"
+#include "sound/fluidsynth_midi_out.h"
+#include "sound/pulse_wave_player.h"
 #include "private_pulse.h"
 #include "sound_analysis.h"
 

@@ -1,6 +1,6 @@
 // The 32-bit short messages taken apart as the synthesizer acts on them.
 
-#include "playback/short_message.h"
+#include "codecs/midi/short_message.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "support/fake_ports.h"
 #include "support/printers.h"
 
-#include "shell/editor.h"
+#include "core/editor.h"
 
 #include <gtest/gtest.h>
 

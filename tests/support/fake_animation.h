@@ -3,7 +3,7 @@
 // fire by themselves: a test calls the editor's timer handler as often as the
 // interval says it would have fired.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <map>
 #include <vector>

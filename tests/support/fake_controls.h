@@ -9,8 +9,8 @@
 // (-1), so a test sees what start-up itself sets.
 // Key, length and rest indices out of range throw.
 
-#include "score/tables.h"
-#include "shell/ports.h"
+#include "codecs/score/tables.h"
+#include "core/ports.h"
 #include "support/printers.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 // was opened with. As the real dialogs do, a chosen file's folder becomes the
 // current folder, where the next dialog starts.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <QFileInfo>
 #include <deque>

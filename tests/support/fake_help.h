@@ -2,7 +2,7 @@
 // The Help menu's services: counts about-box showings and records programs
 // started; which programs exist and whether starting succeeds are scripted.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <QSet>
 #include <vector>

@@ -22,7 +22,7 @@
 #include "support/scripted_message_box.h"
 #include "support/virtual_clock.h"
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 namespace tw::test {
 

@@ -15,7 +15,7 @@
 // An index out of range throws, so a test fails where the widget would quietly
 // do something else.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // a sending window that only counts its showings, and a player that records
 // the paths it was given and answers as scripted.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <QTemporaryDir>
 #include <functional>

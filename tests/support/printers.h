@@ -1,8 +1,8 @@
 #pragma once
 // GoogleTest printers, so a failed comparison shows texts as texts.
 
-#include "shell/editor.h"
-#include "shell/message.h"
+#include "core/editor.h"
+#include "core/message.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // by the test; it records every short message, open or not, so a test can see
 // that nothing was sent rather than that a closed device dropped it.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // Message boxes as a script: every box shown is recorded, and each answers with
 // the next scripted answer (OK when none is left).
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <QStringList>
 #include <deque>

@@ -7,7 +7,7 @@
 // A loop that waits forever without the clock moving is a bug in the editor;
 // after a million waits the clock throws instead of hanging the test.
 
-#include "shell/ports.h"
+#include "core/ports.h"
 
 #include <algorithm>
 #include <cstdint>

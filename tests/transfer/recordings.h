@@ -3,7 +3,7 @@
 // written from float samples, and the changes a transfer signal goes through
 // between a sound card and a microphone.
 
-#include "transfer/wave_reader.h"
+#include "codecs/transfer/wave_reader.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "support/printers.h"
-#include "transfer/symbols.h"
-#include "transfer/transfer_code.h"
+#include "codecs/transfer/symbols.h"
+#include "codecs/transfer/transfer_code.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "transfer/wave_file.h"
+#include "codecs/transfer/wave_file.h"
 
 #include <QBuffer>
 #include <QtEndian>

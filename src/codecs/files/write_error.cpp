@@ -1,0 +1,36 @@
+#include "codecs/files/write_error.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace tw {
+namespace {
+
+constexpr std::pair<int, WriteErrorKind> kKindByErrno[]{
+    {ENOSPC, WriteErrorKind::DiskFull},
+    {EDQUOT, WriteErrorKind::DiskFull},
+    // A read-only medium, or a file another program holds busy.
+    {EROFS, WriteErrorKind::PermissionDenied},
+    {ETXTBSY, WriteErrorKind::PermissionDenied},
+    {EBUSY, WriteErrorKind::PermissionDenied},
+    // Access refused, or a path that leads nowhere usable.
+    {EACCES, WriteErrorKind::PathAccess},
+    {EPERM, WriteErrorKind::PathAccess},
+    {ENOENT, WriteErrorKind::PathAccess},
+    {ENOTDIR, WriteErrorKind::PathAccess},
+    {EISDIR, WriteErrorKind::PathAccess},
+    {ENAMETOOLONG, WriteErrorKind::PathAccess},
+    {ELOOP, WriteErrorKind::PathAccess},
+};
+
+} // namespace
+
+WriteError writeErrorFromErrno(int err)
+{
+    for (const auto& [number, kind] : kKindByErrno)
+        if (number == err)
+            return {kind, int(kind)};
+    return {WriteErrorKind::Other, err};
+}
+
+} // namespace tw

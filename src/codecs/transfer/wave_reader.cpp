@@ -1,0 +1,173 @@
+#include "codecs/transfer/wave_reader.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+namespace tw {
+namespace {
+
+constexpr quint16 kFormatPcm = 1;
+constexpr quint16 kFormatFloat = 3;
+constexpr quint16 kFormatExtensible = 0xFFFE;
+constexpr qint64 kMaxFormatChunk = 1024;
+constexpr qint64 kReadBlock = 1 << 20;
+
+struct Format {
+    quint16 tag = 0;
+    int channels = 0;
+    quint32 rate = 0;
+    int bits = 0;
+    int blockAlign = 0;
+};
+
+template <typename T>
+T le(const QByteArray& bytes, qsizetype offset)
+{
+    return qFromLittleEndian<T>(bytes.constData() + offset);
+}
+
+std::expected<QByteArray, QString> readExactly(QIODevice& device, qint64 size)
+{
+    QByteArray bytes = device.read(size);
+    if (bytes.size() != size)
+        return std::unexpected(QStringLiteral("the file ends in the middle of a chunk"));
+    return bytes;
+}
+
+std::expected<Format, QString> parseFormat(const QByteArray& body)
+{
+    if (body.size() < 16)
+        return std::unexpected(QStringLiteral("the format chunk is too short"));
+    Format format;
+    format.tag = le<quint16>(body, 0);
+    format.channels = le<quint16>(body, 2);
+    format.rate = le<quint32>(body, 4);
+    format.blockAlign = le<quint16>(body, 12);
+    format.bits = le<quint16>(body, 14);
+    // The extensible form names the real format in the first two bytes of its sub-format.
+    if (format.tag == kFormatExtensible && body.size() >= 26)
+        format.tag = le<quint16>(body, 24);
+
+    const bool pcm = format.tag == kFormatPcm
+        && (format.bits == 8 || format.bits == 16 || format.bits == 24 || format.bits == 32);
+    const bool floating = format.tag == kFormatFloat && format.bits == 32;
+    if (!pcm && !floating)
+        return std::unexpected(QStringLiteral("unsupported sample format (format %1, %2 bits): "
+                                              "integer PCM of 8, 16, 24 or 32 bits or 32-bit "
+                                              "float is needed").arg(format.tag).arg(format.bits));
+    if (format.channels != 1 && format.channels != 2)
+        return std::unexpected(
+            QStringLiteral("%1 channels: a mono or stereo recording is needed").arg(format.channels));
+    if (format.rate < quint32(kMinRecordingRate))
+        return std::unexpected(QStringLiteral("%1 samples per second: at least %2 are needed")
+                                   .arg(format.rate).arg(kMinRecordingRate));
+    if (format.blockAlign != format.channels * format.bits / 8)
+        return std::unexpected(QStringLiteral("the block size %1 does not fit %2 channels of %3 bits")
+                                   .arg(format.blockAlign).arg(format.channels).arg(format.bits));
+    return format;
+}
+
+float sampleAt(const char* p, const Format& format)
+{
+    switch (format.bits) {
+    case 8:
+        return (float(quint8(*p)) - 128.0f) / 128.0f;
+    case 16:
+        return float(qFromLittleEndian<qint16>(p)) / 32768.0f;
+    case 24: {
+        // Shifted into the top of a 32-bit word so the sign comes along.
+        const auto word = qint32(quint32(quint8(p[0])) << 8 | quint32(quint8(p[1])) << 16
+                                 | quint32(quint8(p[2])) << 24);
+        return float(word) / 2147483648.0f;
+    }
+    default:
+        if (format.tag == kFormatFloat) {
+            float value;
+            std::memcpy(&value, p, sizeof value);
+            value = qFromLittleEndian(value);
+            return std::isfinite(value) ? value : 0.0f;
+        }
+        return float(qFromLittleEndian<qint32>(p)) / 2147483648.0f;
+    }
+}
+
+std::expected<std::vector<float>, QString> readSamples(QIODevice& device, qint64 dataSize,
+                                                       const Format& format)
+{
+    std::vector<float> samples;
+    const qint64 blockBytes = kReadBlock - kReadBlock % format.blockAlign;
+    const int sampleBytes = format.bits / 8;
+    qint64 remaining = dataSize - dataSize % format.blockAlign;
+    while (remaining > 0) {
+        // A recorder that was stopped abruptly leaves a data size larger than
+        // what it wrote: what is there is read.
+        const QByteArray block = device.read(std::min(remaining, blockBytes));
+        if (block.isEmpty()) {
+            if (!device.atEnd())
+                return std::unexpected(QStringLiteral("read error: %1").arg(device.errorString()));
+            break;
+        }
+        const qint64 frames = block.size() / format.blockAlign;
+        if (qint64(samples.size()) + frames > kMaxRecordingFrames)
+            return std::unexpected(QStringLiteral("the recording is longer than %1 samples")
+                                       .arg(kMaxRecordingFrames));
+        for (qint64 frame = 0; frame < frames; ++frame) {
+            const char* p = block.constData() + frame * format.blockAlign;
+            float sum = 0;
+            for (int channel = 0; channel < format.channels; ++channel)
+                sum += sampleAt(p + channel * sampleBytes, format);
+            samples.push_back(sum / float(format.channels));
+        }
+        remaining -= block.size();
+    }
+    return samples;
+}
+
+} // namespace
+
+std::expected<Recording, QString> readWaveFile(QIODevice& device)
+{
+    const QByteArray riff = device.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return std::unexpected(QStringLiteral("not a RIFF/WAVE file"));
+
+    std::optional<Format> format;
+    for (;;) {
+        const QByteArray chunkHeader = device.read(8);
+        if (chunkHeader.size() != 8)
+            return std::unexpected(format ? QStringLiteral("the file has no data chunk")
+                                          : QStringLiteral("the file has no format chunk"));
+        const QByteArray id = chunkHeader.first(4);
+        const qint64 size = le<quint32>(chunkHeader, 4);
+
+        if (id == "data") {
+            if (!format)
+                return std::unexpected(QStringLiteral("the data chunk comes before the format chunk"));
+            auto samples = readSamples(device, size, *format);
+            if (!samples)
+                return std::unexpected(samples.error());
+            return Recording{double(format->rate), std::move(*samples)};
+        }
+
+        // Chunks are padded to an even size.
+        const qint64 padded = size + (size & 1);
+        if (id == "fmt ") {
+            if (size > kMaxFormatChunk)
+                return std::unexpected(QStringLiteral("the format chunk is too long"));
+            const auto body = readExactly(device, padded);
+            if (!body)
+                return std::unexpected(body.error());
+            const auto parsed = parseFormat(body->first(size));
+            if (!parsed)
+                return std::unexpected(parsed.error());
+            format = *parsed;
+        } else if (device.skip(padded) != padded) {
+            return std::unexpected(QStringLiteral("the file ends in the middle of a chunk"));
+        }
+    }
+}
+
+} // namespace tw

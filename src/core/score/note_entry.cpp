@@ -1,0 +1,248 @@
+#include "core/editor.h"
+#include "core/message_catalogue.h"
+
+namespace tw {
+namespace {
+
+
+// The command states of note entry, by what the entry did.
+constexpr CommandSettings kRowPending{Off, On, Off, Off, Off, On, Off, On, Off, On, On, Off};
+constexpr CommandSettings kNoteAppended{On, Off, Off, Off, On, On, On, On, On, On, On, Off};
+constexpr CommandSettings kNoteOnRow{On, On, On, Off, On, On, On, On, On, On, On, Off};
+constexpr CommandSettings kRestAppended{On, Off, Off, Off, On, Keep, Keep, Keep, On, Keep, On, Off};
+constexpr CommandSettings kRestOnRow{On, On, On, Off, On, Keep, Keep, Keep, On, Keep, On, Off};
+constexpr CommandSettings kClickOnEndLine{On, Off, Off, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
+constexpr CommandSettings kClickOnRow{Keep, On, On, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
+constexpr CommandSettings kOneRowPending{On, On, Off, Off, Off, On, Off, On, Off, On, On, Keep};
+constexpr CommandSettings kOneRow{On, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
+constexpr CommandSettings kSeveralRows{Off, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
+
+bool holdsNote(int code) { return code > kEmptyRow && code < kRestBase; }
+bool takesPending(int code) { return code == kEmptyRow || (code >= kRestBase && code <= kPendingRow); }
+
+RowFields keyOnlyFields(int key)
+{
+    return {lookup(OctaveMarks, key / 12), lookup(PitchNames, key % 12), QString()};
+}
+
+RowFields lengthOnlyFields(int length) { return {QString(), QString(), lookup(NoteLengthNames, length)}; }
+
+} // namespace
+
+// ---- Keys -----------------------------------------------------------------
+
+void Editor::imgKey_MouseDown(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        ports_.controls.showKeyPicture(key, false);
+    ports_.controls.showKeyPicture(index, true);
+    // The key sounds while the button is held, whatever its release then does.
+    NoteOff(CurKey);
+    NoteOn(index);
+}
+
+void Editor::imgKey_MouseUp(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    NoteOff(index);
+    if (refusedBeyondLastRow()) {
+        ClearKeySelection();
+        ClearLengthSelection();
+        return;
+    }
+    CurKey = index;
+    Saved = false;
+    const int row = CurrentRow;
+    if (CurLength != kNoLength) {
+        writeNote(index, CurLength);
+        return;
+    }
+    const int code = ScoreData[std::size_t(row)];
+    if (takesPending(code))
+        makePending(row, keyOnlyFields(index));
+    else if (holdsNote(code))
+        changeNote(row, index, lengthOf(code));
+}
+
+// ---- Lengths --------------------------------------------------------------
+
+void Editor::imgLen_MouseDown(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    for (int length = 0; length < kLengthCount; ++length)
+        ports_.controls.showLengthPicture(length, false);
+    ports_.controls.showLengthPicture(index, true);
+}
+
+void Editor::imgLen_MouseUp(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    if (refusedBeyondLastRow()) {
+        ClearKeySelection();
+        ClearLengthSelection();
+        return;
+    }
+    CurLength = index;
+    Saved = false;
+    const int row = CurrentRow;
+    if (CurKey != kNoKey) {
+        writeNote(CurKey, index);
+        return;
+    }
+    const int code = ScoreData[std::size_t(row)];
+    if (takesPending(code))
+        makePending(row, lengthOnlyFields(index));
+    else if (holdsNote(code))
+        changeNote(row, keyOf(code), index);
+}
+
+// ---- Rests ----------------------------------------------------------------
+
+void Editor::imgRest_MouseDown(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    ports_.controls.showRestPicture(index, true);
+}
+
+void Editor::imgRest_MouseUp(int index, int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    ports_.controls.showRestPicture(index, false);
+    // Unlike a key or a length, a refused rest keeps the key and length chosen.
+    if (refusedBeyondLastRow())
+        return;
+    // A rest replaces whatever the row held, a pending key or length included.
+    const int row = CurrentRow;
+    ScoreData[std::size_t(row)] = RowCode(kRestBase + index);
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    PutRowText(row, fields.mark, fields.pitch, fields.length);
+    CurrentRow = row + 1;
+    if (CurrentRow > EndRow) {
+        EndRow = CurrentRow;
+        ports_.list.insertItem(CurrentRow - 1, QString());
+        SetCommandStates(kRestAppended);
+    } else {
+        SetCommandStates(kRestOnRow);
+    }
+    selectAfterEntry(row);
+    ClearKeySelection();
+    ClearLengthSelection();
+    Saved = false;
+}
+
+// ---- Entry steps shared by keys and lengths ---------------------------------
+
+bool Editor::refusedBeyondLastRow()
+{
+    if (CurrentRow <= kMaxRows)
+        return false;
+    showMessage(msg::kEntryRowLimit, MessageIcon::Error);
+    return true;
+}
+
+void Editor::makePending(int row, const RowFields& fields)
+{
+    // The chosen key or length stays drawn pressed until the row is complete.
+    ScoreData[std::size_t(row)] = kPendingRow;
+    pendingFields_ = fields;
+    PutRowText(row, fields.mark, fields.pitch, fields.length);
+    SelectRow(row);
+    if (row == EndRow)
+        ports_.list.moveCaretDown();
+    SetCommandStates(kRowPending);
+    EntryOpen = true;
+}
+
+void Editor::changeNote(int row, int key, int length)
+{
+    // CurrentRow stays on the note, so the next key or length tries again on it.
+    ScoreData[std::size_t(row)] = RowCode(key * 10 + length);
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    PutRowText(row, fields.mark, fields.pitch, fields.length);
+    SelectRow(row);
+    if (row == EndRow)
+        ports_.list.moveCaretDown();
+    SetCommandStates(kNoteOnRow);
+    EntryOpen = false;
+    ClearKeySelection();
+    ClearLengthSelection();
+}
+
+void Editor::writeNote(int key, int length)
+{
+    const int row = CurrentRow;
+    ScoreData[std::size_t(row)] = RowCode(key * 10 + length);
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    PutRowText(row, fields.mark, fields.pitch, fields.length);
+    CurrentRow = row + 1;
+    if (CurrentRow > EndRow) {
+        EndRow = CurrentRow;
+        ports_.list.insertItem(CurrentRow - 1, QString());
+        SetCommandStates(kNoteAppended);
+    } else {
+        SetCommandStates(kNoteOnRow);
+    }
+    selectAfterEntry(row);
+    ClearKeySelection();
+    ClearLengthSelection();
+    EntryOpen = false;
+}
+
+void Editor::selectAfterEntry(int row)
+{
+    // Selecting the written row and moving down leaves the next row selected,
+    // also when that is the end line.
+    SelectRow(row);
+    ports_.list.moveCaretDown();
+}
+
+// ---- List clicks ------------------------------------------------------------
+
+void Editor::lstScore_MouseUp(int button)
+{
+    if (!Idle || button == kRightButton)
+        return;
+    const int caret = ports_.list.caretIndex();
+    if (EntryOpen && caret + 1 != CurrentRow) {
+        returnToPendingRow(caret);
+        return;
+    }
+    const int rowBefore = CurrentRow;
+    if (caret + 1 >= EndRow) {
+        SelectRow(EndRow);
+        CurrentRow = EndRow;
+        ports_.list.moveCaretDown();
+        SetCommandStates(kClickOnEndLine);
+    } else {
+        CurrentRow = caret + 1;
+        SetCommandStates(kClickOnRow);
+    }
+    const SelectedRange range = GetSelectedRange();
+    if (range.first == range.last)
+        SetCommandStates(EntryOpen ? kOneRowPending : kOneRow);
+    else
+        SetCommandStates(kSeveralRows);
+    // A control-click can leave nothing selected; there is no row 0 to enter into.
+    CurrentRow = range.first > 0 ? range.first : rowBefore;
+}
+
+void Editor::returnToPendingRow(int caret)
+{
+    // One step at a time, each selecting only the caret item, as the arrow keys move.
+    ports_.list.setFocus();
+    const int target = CurrentRow - 1;
+    for (int i = caret; i > target; --i)
+        ports_.list.moveCaretUp();
+    for (int i = caret; i < target; ++i)
+        ports_.list.moveCaretDown();
+    showMessage(CurKey == kNoKey ? msg::kNoPitch : msg::kNoLength);
+}
+
+} // namespace tw

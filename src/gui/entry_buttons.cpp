@@ -1,0 +1,70 @@
+#include "gui/window_controls.h"
+
+#include "core/editor.h"
+#include "gui/art/artwork.h"
+#include "gui/art/layout.h"
+#include "gui/picture_button.h"
+#include "gui/place.h"
+
+namespace tw::gui {
+
+namespace {
+
+QRect entryButtonPlace(const QRect& row, int index)
+{
+    return {row.topLeft() + QPoint(index * layout::kEntryButtonStep, 0), layout::kEntryButton};
+}
+
+// A button's handlers take its index and the mouse button; the position and
+// the shift state mean nothing to note entry.
+void forward(PictureButton* button, int index, Editor& editor,
+             void (Editor::*press)(int, int), void (Editor::*release)(int, int))
+{
+    QObject::connect(button, &PictureButton::pressed, button,
+                     [&editor, press, index](int mouse, int, double, double) { (editor.*press)(index, mouse); });
+    QObject::connect(button, &PictureButton::released, button,
+                     [&editor, release, index](int mouse, int, double, double) { (editor.*release)(index, mouse); });
+}
+
+} // namespace
+
+void buildEntryButtons(QWidget& client, WindowWidgets& widgets)
+{
+    // White keys first, so the black keys lie on top of them as on a piano.
+    for (const bool black : {false, true}) {
+        for (int key = kFirstKey; key <= kLastKey; ++key) {
+            if (isBlackKey(key) != black)
+                continue;
+            auto* button = place<PictureButton>(client, QStringLiteral("imgKey_%1").arg(key),
+                                                 art::keyRect(key).translated(layout::kKeyboard.topLeft()));
+            button->setPixmap(art::keyPicture(key, false));
+            widgets.keys[std::size_t(key - kFirstKey)] = button;
+        }
+    }
+    for (int i = 0; i < kLengthCount; ++i) {
+        auto* button = place<PictureButton>(client, QStringLiteral("imgLen_%1").arg(i),
+                                             entryButtonPlace(layout::kLengthRow, i));
+        button->setToolTip(lookup(LengthTooltips, i));
+        button->setPixmap(art::lengthPicture(i, false));
+        widgets.lengths[std::size_t(i)] = button;
+    }
+    for (int i = 0; i < kRestCount; ++i) {
+        auto* button = place<PictureButton>(client, QStringLiteral("imgRest_%1").arg(i),
+                                             entryButtonPlace(layout::kRestRow, i));
+        button->setToolTip(lookup(RestTooltips, i));
+        button->setPixmap(art::restPicture(i, false));
+        widgets.rests[std::size_t(i)] = button;
+    }
+}
+
+void connectEntryButtons(const WindowWidgets& widgets, Editor& editor)
+{
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        forward(widgets.key(key), key, editor, &Editor::imgKey_MouseDown, &Editor::imgKey_MouseUp);
+    for (int i = 0; i < kLengthCount; ++i)
+        forward(widgets.lengths[std::size_t(i)], i, editor, &Editor::imgLen_MouseDown, &Editor::imgLen_MouseUp);
+    for (int i = 0; i < kRestCount; ++i)
+        forward(widgets.rests[std::size_t(i)], i, editor, &Editor::imgRest_MouseDown, &Editor::imgRest_MouseUp);
+}
+
+} // namespace tw::gui

@@ -72,9 +72,9 @@ std::optional<std::vector<double>> measuredRowMs(const std::vector<RowCode>& row
 void loadMelody(gui::MainWindow& window, const std::vector<RowCode>& rows)
 {
     Editor& editor = window.editor();
-    editor.ScoreData.fill(kEmptyRow);
+    editor.ScoreData.fill(Row{});
     for (std::size_t i = 0; i < rows.size(); ++i)
-        editor.ScoreData[i + 1] = rows[i];
+        editor.ScoreData[i + 1] = Row{rows[i]};
     editor.EndRow = int(rows.size()) + 1;
     editor.CurrentRow = 1;
     editor.RebuildScoreList();

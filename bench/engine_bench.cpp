@@ -75,7 +75,7 @@ void playBusyPolling(gui::MainWindow& window)
     QElapsedTimer clock;
     clock.start();
     for (int row = 1; row < editor.EndRow; ++row) {
-        const RowCode code = editor.ScoreData[std::size_t(row)];
+        const RowCode code = editor.ScoreData[std::size_t(row)].code;
         editor.SelectRow(row);
         const qint64 start = clock.elapsed();
         const int key = keyOf(code);

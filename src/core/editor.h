@@ -13,6 +13,7 @@
 //   playback/ midi_messages.cpp, play_command.cpp, tone_menu.cpp
 //   transfer/ send_command.cpp
 
+#include "codecs/score/row.h"
 #include "codecs/score/row_text.h"
 #include "codecs/score/tables.h"
 #include "core/ports.h"
@@ -48,7 +49,7 @@ struct SelectedRange {
 
 //! The rows and their count before a row edit, and the row Undo makes current again.
 struct UndoSnapshot {
-    std::array<RowCode, kScoreSize> rows{};
+    std::array<Row, kScoreSize> rows{};
     int endRow = 1;
     int row = 1;   //!< `UndoRow`
     friend bool operator==(const UndoSnapshot&, const UndoSnapshot&) = default;
@@ -62,7 +63,7 @@ public:
     explicit Editor(const Ports& ports);
 
     // ---- Document state -------------------------------------------------
-    std::array<RowCode, kScoreSize> ScoreData{};
+    std::array<Row, kScoreSize> ScoreData{};
     int CurrentRow = 1;
     int EndRow = 1;
     int CurKey = kNoKey;
@@ -78,7 +79,7 @@ public:
     std::array<int, 8> ToneTable{};
 
     // Copy buffer and undo snapshot.
-    std::vector<RowCode> CopyBuffer;   //!< the copied rows, at most 250
+    std::vector<Row> CopyBuffer;   //!< the copied rows, at most 250
     int CopyCount() const { return int(CopyBuffer.size()); }
     //! The score as the last Insert, Delete or Paste found it; nothing after Undo and after
     //! playing, when there is nothing to take back.
@@ -201,13 +202,13 @@ private:
 
     // Note entry steps (score/note_entry.cpp).
     bool refusedBeyondLastRow();
-    void makePending(int row, const RowFields& fields);
+    void makePending(int row, const Row& pending);
     void changeNote(int row, int key, int length);
     void writeNote(int key, int length);
     void selectAfterEntry(int row);
     void returnToPendingRow(int caret);
     //! The fields a row code shows; a pending code shows what was known while it was pending.
-    RowFields rowFields(RowCode code) const;
+    static RowFields rowFields(const Row& row);
     //! Selects CurrentRow, the end line included, which SelectRow alone leaves unselected.
     void selectCurrentRow();
 
@@ -223,7 +224,6 @@ private:
     void showRowsAgain();
 
     Ports ports_;
-    RowFields pendingFields_;
 };
 
 } // namespace tw

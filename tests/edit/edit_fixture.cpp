@@ -127,7 +127,7 @@ EditState EditTest::state() const
     state.rows = rows();
     state.endRow = editor.EndRow;
     for (int i = editor.EndRow; i < kScoreSize; ++i)
-        if (editor.ScoreData[std::size_t(i)] != kEmptyRow)
+        if (editor.ScoreData[std::size_t(i)].code != kEmptyRow)
             state.codesPastEnd.push_back(i);
     state.currentRow = editor.CurrentRow;
     state.texts = list.texts();

@@ -88,7 +88,7 @@ TEST_F(EditTest, UndoLeavesTheCopyBufferAndTheTempo)
 
     EXPECT_EQ(rows(), kSixRows);
     EXPECT_EQ(editor.CopyCount(), 2);
-    EXPECT_EQ(editor.CopyBuffer[1], F);
+    EXPECT_EQ(editor.CopyBuffer[1].code, F);
     EXPECT_EQ(controls.tempoIndex(), 4);
 }
 
@@ -115,9 +115,9 @@ TEST_F(EditTest, TheSnapshotKeepsTheRowsTheirCountAndTheRowToReturnTo)
 
     ASSERT_TRUE(editor.UndoData.has_value());
     EXPECT_EQ(editor.UndoData->endRow, 7);
-    EXPECT_EQ(editor.UndoData->rows[3], C);
+    EXPECT_EQ(editor.UndoData->rows[3].code, C);
     EXPECT_EQ(editor.UndoData->row, 3);
-    EXPECT_EQ(editor.ScoreData[0], kEmptyRow) << "entry 0 is no row and holds nothing";
+    EXPECT_EQ(editor.ScoreData[0].code, kEmptyRow) << "entry 0 is no row and holds nothing";
 }
 
 } // namespace

@@ -59,7 +59,7 @@ protected:
 
     std::vector<RowCode> rows()
     {
-        return {editor().ScoreData.begin() + 1, editor().ScoreData.begin() + editor().EndRow};
+        return codesOf(std::span(editor().ScoreData).subspan(1, std::size_t(editor().EndRow - 1)));
     }
 
     QApplication& app = application();

@@ -154,7 +154,7 @@ TEST_F(EditorFixture, APendingRowShowsWhatIsKnownAndKeepsItsButtonPressed)
 {
     loadRows({123});
     clickKey(17);
-    EXPECT_EQ(editor.ScoreData[2], kPendingRow);
+    EXPECT_EQ(editor.ScoreData[2].code, kPendingRow);
     EXPECT_EQ(list.texts().at(1), composeRowText(2, {QStringLiteral("　"), QStringLiteral("ファ　"), {}}));
     EXPECT_EQ(list.count(), 2);
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{1});
@@ -253,7 +253,7 @@ TEST_F(FullScoreTest, EveryEntryBeyondRow500IsRefused)
 
         EXPECT_EQ(messages.takeShown(), refusal);
         EXPECT_EQ(list.texts(), listBefore);
-        EXPECT_EQ(editor.ScoreData[501], 0);
+        EXPECT_EQ(editor.ScoreData[501].code, 0);
         EXPECT_EQ(editor.EndRow, 501);
         EXPECT_EQ(editor.CurrentRow, 501);
         EXPECT_TRUE(editor.Saved);
@@ -269,8 +269,8 @@ TEST_F(FullScoreTest, Row500CanStillBeOverwritten)
     enterRest(4);
 
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(editor.ScoreData[499], 123);
-    EXPECT_EQ(editor.ScoreData[500], 994);
+    EXPECT_EQ(editor.ScoreData[499].code, 123);
+    EXPECT_EQ(editor.ScoreData[500].code, 994);
     EXPECT_EQ(list.texts().at(499), rowText(500, 994));
     EXPECT_EQ(editor.CurrentRow, 501);
     EXPECT_EQ(editor.EndRow, 501);
@@ -319,7 +319,7 @@ TEST_P(GuardTest, AClickAwayFromAPendingRowBringsTheSelectionBack)
 
     // The pending row then still takes the missing half.
     c.keyGiven ? clickLength(3) : clickKey(12);
-    EXPECT_EQ(editor.ScoreData[std::size_t(c.pendingRow)], 123);
+    EXPECT_EQ(editor.ScoreData[std::size_t(c.pendingRow)].code, 123);
 }
 
 INSTANTIATE_TEST_SUITE_P(, GuardTest, ::testing::ValuesIn(kGuardCases),
@@ -365,6 +365,25 @@ TEST_F(EditorFixture, APendingRowLeftByTheKeyboardIsRebuiltAsItWasShown)
         EXPECT_EQ(list.itemText(1), pendingText);
         EXPECT_EQ(list.count(), 4);
     }
+}
+
+// Each row left pending keeps what was chosen for it: a later pending entry elsewhere, and the
+// rebuilds of the Deletes between, show each its own key or length.
+TEST_F(EditorFixture, RowsLeftPendingEachKeepTheirOwnChoice)
+{
+    loadRows({994, 994, 50, 994, 50});
+    clickRow(2);
+    clickKey(5);
+    list.arrowDown();
+    editor.mnuDel_Click();  // the selected row 3 goes; the entry on row 2 ends, its code stays
+    clickRow(3);
+    clickLength(0);
+    list.arrowDown();
+    editor.mnuDel_Click();
+
+    ASSERT_EQ(rows(), (std::vector<RowCode>{994, kPendingRow, kPendingRow}));
+    EXPECT_EQ(list.itemText(1), composeRowText(2, {text(OctaveMarks[0]), text(PitchNames[5]), {}}));
+    EXPECT_EQ(list.itemText(2), composeRowText(3, {{}, {}, text(NoteLengthNames[0])}));
 }
 
 // ---- Sound, the right button and busy times ---------------------------------------

@@ -57,7 +57,7 @@ TEST_F(SilentEditorFixture, StartUpWithoutMidiReportsTheDeviceAndStaysSilent)
 TEST_F(EditorFixture, ResetDocumentEmptiesTheScoreAndLeavesTheEntryStateToItsCaller)
 {
     loadRows({123, 994, 50});
-    editor.ScoreData[501] = 70;
+    editor.ScoreData[501] = Row{70};
     editor.Saved = false;
     editor.Title = editor.FilePath = QStringLiteral("歌.tun");
     editor.CurKey = 12;
@@ -70,7 +70,7 @@ TEST_F(EditorFixture, ResetDocumentEmptiesTheScoreAndLeavesTheEntryStateToItsCal
 
     editor.ResetDocument();
 
-    EXPECT_EQ(editor.ScoreData, (std::array<RowCode, kScoreSize>{}));
+    EXPECT_EQ(editor.ScoreData, (std::array<Row, kScoreSize>{}));
     EXPECT_EQ(list.texts(), kEmptyList);
     EXPECT_EQ(editor.Title, kUntitled);
     EXPECT_EQ(editor.FilePath, kUntitled);
@@ -132,7 +132,7 @@ TEST_P(QuestionTest, NewClearsTheDocumentUnlessCancelled)
 
     EXPECT_EQ(messages.shown(), expectedQuestion(kNewQuestion));
     if (GetParam().proceeds) {
-        EXPECT_EQ(editor.ScoreData, (std::array<RowCode, kScoreSize>{}));
+        EXPECT_EQ(editor.ScoreData, (std::array<Row, kScoreSize>{}));
         EXPECT_EQ(list.texts(), kEmptyList);
         EXPECT_EQ(editor.CurrentRow, 1);
         EXPECT_EQ(editor.EndRow, 1);

@@ -180,7 +180,7 @@ TEST_F(PlaybackTest, APendingRowSoundsNothingAndTakesNoTime)
     loadMelody({0, 140});
     clickRow(1);
     clickKey(9);  // row 1 now waits for its length
-    ASSERT_EQ(editor.ScoreData[1], kPendingRow);
+    ASSERT_EQ(editor.ScoreData[1].code, kPendingRow);
     takeSent();
     clickPlay();
     EXPECT_EQ(sent, (std::vector<Sent>{{0, noteOn(74), 2}, {126, noteOff(74), 2}}));

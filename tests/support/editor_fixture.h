@@ -93,9 +93,9 @@ protected:
     {
         editor.ClearKeySelection();
         editor.ClearLengthSelection();
-        editor.ScoreData.fill(0);
+        editor.ScoreData.fill(Row{});
         for (std::size_t i = 0; i < codes.size(); ++i)
-            editor.ScoreData[i + 1] = codes[i];
+            editor.ScoreData[i + 1] = Row{codes[i]};
         editor.EndRow = int(codes.size()) + 1;
         editor.CurrentRow = editor.EndRow;
         list.clear();
@@ -107,7 +107,7 @@ protected:
     //! The codes of the rows 1 to EndRow - 1.
     std::vector<RowCode> rows() const
     {
-        return {editor.ScoreData.begin() + 1, editor.ScoreData.begin() + editor.EndRow};
+        return codesOf(std::span(editor.ScoreData).subspan(1, std::size_t(editor.EndRow - 1)));
     }
 
     //! The twelve commands that are enabled, in their fixed order, e.g.

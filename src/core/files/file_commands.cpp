@@ -81,7 +81,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
     // The file is replaced only once the new content is complete: a failure at any point
     // leaves the old melody on disk as it was.
     const QString tempoText = text(TempoItems[std::size_t(ports_.controls.tempoIndex())].text);
-    const std::span<const RowCode> rows(ScoreData.data() + 1, std::size_t(EndRow - 1));
+    const std::vector<RowCode> rows = codesOf(std::span(ScoreData).subspan(1, std::size_t(EndRow - 1)));
     const auto saved = saveFile(FilePath, [&](QIODevice& file) {
         return writeMelodyFile(file, title, tempoText, rows);
     });
@@ -131,7 +131,7 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
 
     ResetDocument();
     FilePath = path;
-    std::ranges::copy(melody->rows, ScoreData.begin() + 1);
+    std::ranges::transform(melody->rows, ScoreData.begin() + 1, [](RowCode code) { return Row{code}; });
     EndRow = int(melody->rows.size()) + 1;
     if (melody->tempo) {
         ports_.controls.setTempoIndex(tempoIndexOf(*melody->tempo));

@@ -47,7 +47,7 @@ void playRow(Editor& editor, ClockPort& clock, RowCode code)
 int playRows(Editor& editor, ClockPort& clock, int firstRow)
 {
     for (int row = firstRow; row < editor.EndRow; ++row) {
-        const RowCode code = editor.ScoreData[std::size_t(row)];
+        const RowCode code = editor.ScoreData[std::size_t(row)].code;
         editor.SelectRow(row);
         // An empty row passes at once; the list still shows it on the way.
         if (code == kEmptyRow)

@@ -85,7 +85,7 @@ void Editor::insertRow()
     if (CurrentRow < EndRow) {
         const auto current = ScoreData.begin() + CurrentRow;
         std::copy_backward(current, ScoreData.begin() + EndRow, ScoreData.begin() + EndRow + 1);
-        *current = kEmptyRow;
+        *current = Row{};
     }
     ++EndRow;
     showRowsAgain();
@@ -107,7 +107,7 @@ void Editor::deleteRows()
     std::copy(ScoreData.begin() + block.last + 1, ScoreData.begin() + EndRow,
               ScoreData.begin() + block.first);
     EndRow -= count;
-    std::fill(ScoreData.begin() + EndRow, ScoreData.end(), kEmptyRow);
+    std::fill(ScoreData.begin() + EndRow, ScoreData.end(), Row{});
     CurrentRow = block.first;
     ClearKeySelection();
     ClearLengthSelection();

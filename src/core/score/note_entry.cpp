@@ -20,13 +20,6 @@ constexpr CommandSettings kSeveralRows{Off, Keep, Keep, Keep, Keep, Keep, Keep, 
 bool holdsNote(int code) { return code > kEmptyRow && code < kRestBase; }
 bool takesPending(int code) { return code == kEmptyRow || (code >= kRestBase && code <= kPendingRow); }
 
-RowFields keyOnlyFields(int key)
-{
-    return {lookup(OctaveMarks, key / 12), lookup(PitchNames, key % 12), QString()};
-}
-
-RowFields lengthOnlyFields(int length) { return {QString(), QString(), lookup(NoteLengthNames, length)}; }
-
 } // namespace
 
 // ---- Keys -----------------------------------------------------------------
@@ -60,9 +53,9 @@ void Editor::imgKey_MouseUp(int index, int button)
         writeNote(index, CurLength);
         return;
     }
-    const int code = ScoreData[std::size_t(row)];
+    const int code = ScoreData[std::size_t(row)].code;
     if (takesPending(code))
-        makePending(row, keyOnlyFields(index));
+        makePending(row, pendingWithKey(index));
     else if (holdsNote(code))
         changeNote(row, index, lengthOf(code));
 }
@@ -94,9 +87,9 @@ void Editor::imgLen_MouseUp(int index, int button)
         writeNote(CurKey, index);
         return;
     }
-    const int code = ScoreData[std::size_t(row)];
+    const int code = ScoreData[std::size_t(row)].code;
     if (takesPending(code))
-        makePending(row, lengthOnlyFields(index));
+        makePending(row, pendingWithLength(index));
     else if (holdsNote(code))
         changeNote(row, keyOf(code), index);
 }
@@ -120,8 +113,8 @@ void Editor::imgRest_MouseUp(int index, int button)
         return;
     // A rest replaces whatever the row held, a pending key or length included.
     const int row = CurrentRow;
-    ScoreData[std::size_t(row)] = RowCode(kRestBase + index);
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    ScoreData[std::size_t(row)] = Row{RowCode(kRestBase + index)};
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
     PutRowText(row, fields.mark, fields.pitch, fields.length);
     CurrentRow = row + 1;
     if (CurrentRow > EndRow) {
@@ -147,11 +140,11 @@ bool Editor::refusedBeyondLastRow()
     return true;
 }
 
-void Editor::makePending(int row, const RowFields& fields)
+void Editor::makePending(int row, const Row& pending)
 {
     // The chosen key or length stays drawn pressed until the row is complete.
-    ScoreData[std::size_t(row)] = kPendingRow;
-    pendingFields_ = fields;
+    ScoreData[std::size_t(row)] = pending;
+    const RowFields fields = rowFields(pending);
     PutRowText(row, fields.mark, fields.pitch, fields.length);
     SelectRow(row);
     if (row == EndRow)
@@ -163,8 +156,8 @@ void Editor::makePending(int row, const RowFields& fields)
 void Editor::changeNote(int row, int key, int length)
 {
     // CurrentRow stays on the note, so the next key or length tries again on it.
-    ScoreData[std::size_t(row)] = RowCode(key * 10 + length);
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    ScoreData[std::size_t(row)] = Row{RowCode(key * 10 + length)};
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
     PutRowText(row, fields.mark, fields.pitch, fields.length);
     SelectRow(row);
     if (row == EndRow)
@@ -178,8 +171,8 @@ void Editor::changeNote(int row, int key, int length)
 void Editor::writeNote(int key, int length)
 {
     const int row = CurrentRow;
-    ScoreData[std::size_t(row)] = RowCode(key * 10 + length);
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)]);
+    ScoreData[std::size_t(row)] = Row{RowCode(key * 10 + length)};
+    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
     PutRowText(row, fields.mark, fields.pitch, fields.length);
     CurrentRow = row + 1;
     if (CurrentRow > EndRow) {

@@ -41,9 +41,14 @@ void Editor::RebuildScoreList()
     ports_.list.insertItem(EndRow - 1, QString());
 }
 
-RowFields Editor::rowFields(RowCode code) const
+RowFields Editor::rowFields(const Row& row)
 {
-    return code == kPendingRow ? pendingFields_ : fieldsForCode(code);
+    if (row.code != kPendingRow)
+        return fieldsForCode(row.code);
+    // What the row showed while it was pending: the key chosen for it, or its length.
+    if (row.chosenKey != kNoKey)
+        return {lookup(OctaveMarks, row.chosenKey / 12), lookup(PitchNames, row.chosenKey % 12), QString()};
+    return {QString(), QString(), lookup(NoteLengthNames, row.chosenLength)};
 }
 
 SelectedRange Editor::GetSelectedRange() const

@@ -38,7 +38,7 @@ void Editor::undoLastEdit()
     // Only the rows and their count come back. A pending code that stood on the
     // end line when the snapshot was taken belongs to an entry that has ended
     // since (or goes on without it), so the end line is clear again.
-    std::fill(ScoreData.begin() + EndRow, ScoreData.end(), kEmptyRow);
+    std::fill(ScoreData.begin() + EndRow, ScoreData.end(), Row{});
     showRowsAgain();
     UndoData.reset();
     SetCommandStates(kAfterUndo);

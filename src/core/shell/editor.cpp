@@ -51,7 +51,7 @@ void Editor::ResetDocument()
     Title = kUntitled;
     FilePath = kUntitled;
     ports_.controls.setPlayStartOption(0);
-    ScoreData.fill(kEmptyRow);
+    ScoreData.fill(Row{});
     ports_.list.clear();
     ports_.list.insertItem(0, QString());
     // The change handlers of the title and the tempo are not run here: all they

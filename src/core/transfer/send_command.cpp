@@ -44,7 +44,7 @@ void Editor::imgSent_MouseUp(int button, int, double x, double y)
     if (exceedsSendLimit(rowCount))
         showMessage(msg::kSendRowLimit);
 
-    const auto encoded = EncodeMelody(std::span<const RowCode>(ScoreData).subspan(1, std::size_t(rowCount)));
+    const auto encoded = EncodeMelody(codesOf(std::span(ScoreData).subspan(1, std::size_t(rowCount))));
     if (!encoded) {
         showMessage(msg::kInvalidData);
         return closingSteps();

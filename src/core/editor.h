@@ -14,6 +14,7 @@
 //   transfer/ send_command.cpp
 
 #include "codecs/score/row.h"
+#include "core/command_settings.h"
 #include "codecs/score/row_text.h"
 #include "codecs/score/tables.h"
 #include "core/ports.h"
@@ -32,13 +33,6 @@ inline const QString kUntitled = QStringLiteral("無題");
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
-
-//! One value of `SetCommandStates`: disable, enable or leave unchanged.
-enum Setting : int { Off = 0, On = 1, Keep = 2 };
-
-//! The twelve values of one `SetCommandStates` call, in its argument order:
-//! Insert, Delete, Copy, Paste, Play, Tempo, Send, Open, Save, Exit, New, Undo.
-using CommandSettings = std::array<Setting, 12>;
 
 //! The first and last row of the first block of selected items; (0, 0) when none.
 struct SelectedRange {

@@ -18,9 +18,6 @@ namespace {
 const QString kMelodyFilter = QStringLiteral("(*.tun)");
 const QString kMelodyExtension = QStringLiteral(".tun");
 
-constexpr CommandSettings kAfterSave{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Off, Keep, Keep, Off};
-constexpr CommandSettings kAfterOpen{On, On, On, Off, On, On, On, On, Off, On, On, Off};
-
 //! The whole melody of a file, or why it could not be read.
 std::expected<MelodyReadResult, ReadFailure> readMelody(const QString& path)
 {
@@ -92,7 +89,7 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
 
     Saved = true;
     selectCurrentRow();
-    SetCommandStates(kAfterSave);
+    SetCommandStates(after::Save);
 }
 
 void Editor::mnuSave_Click()
@@ -157,7 +154,7 @@ void Editor::imgOpen_MouseUp(int button, int, double x, double y)
     ClearLengthSelection();
     EntryOpen = false;
     SelectRow(CurrentRow);
-    SetCommandStates(kAfterOpen);
+    SetCommandStates(after::Open);
     // The title and tempo handlers marked the document modified; it is the file's melody.
     Saved = true;
     if (report.closing)

@@ -7,9 +7,6 @@ namespace {
 const QString kStartTooltip = QStringLiteral("演奏を開始する");
 const QString kStopTooltip = QStringLiteral("演奏を停止する");
 
-// While a melody plays only the play button (now the stop button) stays as it was.
-constexpr CommandSettings kPlaying{Off, Off, Off, Off, Keep, Off, Off, Off, Off, Off, Off, Off};
-
 //! One sixteenth note in milliseconds; the division truncates (166 at tempo 90).
 int sixteenthMs(int tempo) { return 15000 / tempo; }
 
@@ -90,7 +87,7 @@ void Editor::imgPlay_MouseUp(int button, int, double x, double y)
     }
     ports_.controls.showToolPicture(ToolImage::Play, PictureStore::Stop, Look::Normal);
     ports_.controls.setPlayTooltip(kStopTooltip);
-    SetCommandStates(kPlaying);
+    SetCommandStates(after::PlayStart);
     EnableEditing(0);
     Idle = false;
 
@@ -103,10 +100,8 @@ void Editor::imgPlay_MouseUp(int button, int, double x, double y)
     Idle = true;
 
     const bool reachedEnd = CurrentRow == EndRow;
-    const Setting save = Saved ? Off : On;
     // After a stop the stopped row is selected, so it can be deleted or copied.
-    const Setting rowCommands = reachedEnd ? Off : On;
-    SetCommandStates({On, rowCommands, rowCommands, Off, On, On, On, On, save, On, On, Off});
+    SetCommandStates(after::PlayEnd(!reachedEnd, !Saved));
     // The next play starts over after the end, and resumes at the stopped row after a stop.
     ports_.controls.setPlayStartOption(reachedEnd ? 0 : 1);
     UndoData.reset();

@@ -8,13 +8,6 @@ namespace {
 
 constexpr int kMaxCopiedRows = 250;
 
-// The command states each edit ends with.
-constexpr CommandSettings kAfterInsert{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep, Keep, On};
-constexpr CommandSettings kAfterDeleteOfEveryRow{On, Off, Off, Keep, Off, On, On, On, On, On, On, On};
-constexpr CommandSettings kAfterDelete{On, On, On, Keep, On, On, On, On, On, On, On, On};
-constexpr CommandSettings kAfterCopy{Keep, Keep, Keep, On, Keep, Keep, Keep, Keep, Keep, Keep, On, Off};
-constexpr CommandSettings kAfterPaste{Off, On, On, On, On, On, On, On, On, On, On, On};
-
 } // namespace
 
 // ---- Toolbar images and their menu entries ----------------------------------
@@ -89,7 +82,7 @@ void Editor::insertRow()
     }
     ++EndRow;
     showRowsAgain();
-    SetCommandStates(kAfterInsert);
+    SetCommandStates(after::Insert);
     Saved = false;
 }
 
@@ -111,7 +104,7 @@ void Editor::deleteRows()
     CurrentRow = block.first;
     ClearKeySelection();
     ClearLengthSelection();
-    SetCommandStates(EndRow == 1 ? kAfterDeleteOfEveryRow : kAfterDelete);
+    SetCommandStates(EndRow == 1 ? after::DeleteOfEveryRow : after::Delete);
     showRowsAgain();
     Saved = false;
 }
@@ -129,7 +122,7 @@ void Editor::copyRows()
         return;
     }
     CopyBuffer.assign(ScoreData.begin() + block.first, ScoreData.begin() + block.first + count);
-    SetCommandStates(kAfterCopy);
+    SetCommandStates(after::Copy);
 }
 
 void Editor::pasteRows()
@@ -148,7 +141,7 @@ void Editor::pasteRows()
     std::ranges::copy(CopyBuffer, current);
     EndRow += count;
     showRowsAgain();
-    SetCommandStates(kAfterPaste);
+    SetCommandStates(after::Paste);
     Saved = false;
 }
 

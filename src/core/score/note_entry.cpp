@@ -4,19 +4,6 @@
 namespace tw {
 namespace {
 
-
-// The command states of note entry, by what the entry did.
-constexpr CommandSettings kRowPending{Off, On, Off, Off, Off, On, Off, On, Off, On, On, Off};
-constexpr CommandSettings kNoteAppended{On, Off, Off, Off, On, On, On, On, On, On, On, Off};
-constexpr CommandSettings kNoteOnRow{On, On, On, Off, On, On, On, On, On, On, On, Off};
-constexpr CommandSettings kRestAppended{On, Off, Off, Off, On, Keep, Keep, Keep, On, Keep, On, Off};
-constexpr CommandSettings kRestOnRow{On, On, On, Off, On, Keep, Keep, Keep, On, Keep, On, Off};
-constexpr CommandSettings kClickOnEndLine{On, Off, Off, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
-constexpr CommandSettings kClickOnRow{Keep, On, On, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
-constexpr CommandSettings kOneRowPending{On, On, Off, Off, Off, On, Off, On, Off, On, On, Keep};
-constexpr CommandSettings kOneRow{On, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
-constexpr CommandSettings kSeveralRows{Off, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep};
-
 bool holdsNote(int code) { return code > kEmptyRow && code < kRestBase; }
 bool takesPending(int code) { return code == kEmptyRow || (code >= kRestBase && code <= kPendingRow); }
 
@@ -120,9 +107,9 @@ void Editor::imgRest_MouseUp(int index, int button)
     if (CurrentRow > EndRow) {
         EndRow = CurrentRow;
         ports_.list.insertItem(CurrentRow - 1, QString());
-        SetCommandStates(kRestAppended);
+        SetCommandStates(after::RestAppended);
     } else {
-        SetCommandStates(kRestOnRow);
+        SetCommandStates(after::RestOnRow);
     }
     selectAfterEntry(row);
     ClearKeySelection();
@@ -149,7 +136,7 @@ void Editor::makePending(int row, const Row& pending)
     SelectRow(row);
     if (row == EndRow)
         ports_.list.moveCaretDown();
-    SetCommandStates(kRowPending);
+    SetCommandStates(after::RowPending);
     EntryOpen = true;
 }
 
@@ -162,7 +149,7 @@ void Editor::changeNote(int row, int key, int length)
     SelectRow(row);
     if (row == EndRow)
         ports_.list.moveCaretDown();
-    SetCommandStates(kNoteOnRow);
+    SetCommandStates(after::NoteOnRow);
     EntryOpen = false;
     ClearKeySelection();
     ClearLengthSelection();
@@ -178,9 +165,9 @@ void Editor::writeNote(int key, int length)
     if (CurrentRow > EndRow) {
         EndRow = CurrentRow;
         ports_.list.insertItem(CurrentRow - 1, QString());
-        SetCommandStates(kNoteAppended);
+        SetCommandStates(after::NoteAppended);
     } else {
-        SetCommandStates(kNoteOnRow);
+        SetCommandStates(after::NoteOnRow);
     }
     selectAfterEntry(row);
     ClearKeySelection();
@@ -212,16 +199,16 @@ void Editor::lstScore_MouseUp(int button)
         SelectRow(EndRow);
         CurrentRow = EndRow;
         ports_.list.moveCaretDown();
-        SetCommandStates(kClickOnEndLine);
+        SetCommandStates(after::ClickOnEndLine);
     } else {
         CurrentRow = caret + 1;
-        SetCommandStates(kClickOnRow);
+        SetCommandStates(after::ClickOnRow);
     }
     const SelectedRange range = GetSelectedRange();
     if (range.first == range.last)
-        SetCommandStates(EntryOpen ? kOneRowPending : kOneRow);
+        SetCommandStates(EntryOpen ? after::OneRowPending : after::OneRow);
     else
-        SetCommandStates(kSeveralRows);
+        SetCommandStates(after::SeveralRows);
     // A control-click can leave nothing selected; there is no row 0 to enter into.
     CurrentRow = range.first > 0 ? range.first : rowBefore;
 }

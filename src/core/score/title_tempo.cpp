@@ -3,12 +3,6 @@
 #include "core/message_catalogue.h"
 
 namespace tw {
-namespace {
-
-constexpr CommandSettings kSaveOn{Keep, Keep, Keep, Keep, Keep, Keep, Keep, Keep, On, Keep, Keep, Keep};
-
-} // namespace
-
 void Editor::txtTitle_Change()
 {
     // The box shows what the file will hold: a character code page 932 lacks would
@@ -26,14 +20,14 @@ void Editor::txtTitle_Change()
         title = dropLastCharacter(title);
         ports_.controls.setTitleText(title);
     }
-    SetCommandStates(kSaveOn);
+    SetCommandStates(after::TitleOrTempo);
     Saved = false;
 }
 
 void Editor::cmbTempo_Click()
 {
     // The tempo is read from the list where it is used; choosing one is an edit.
-    SetCommandStates(kSaveOn);
+    SetCommandStates(after::TitleOrTempo);
     Saved = false;
 }
 

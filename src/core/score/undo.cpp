@@ -3,12 +3,6 @@
 #include <algorithm>
 
 namespace tw {
-namespace {
-
-constexpr CommandSettings kAfterUndo{On, Keep, Keep, Off, On, On, On, On, On, On, On, Off};
-
-} // namespace
-
 void Editor::TakeUndoSnapshot(int row)
 {
     UndoData = UndoSnapshot{ScoreData, EndRow, row};
@@ -41,7 +35,7 @@ void Editor::undoLastEdit()
     std::fill(ScoreData.begin() + EndRow, ScoreData.end(), Row{});
     showRowsAgain();
     UndoData.reset();
-    SetCommandStates(kAfterUndo);
+    SetCommandStates(after::Undo);
 }
 
 } // namespace tw

@@ -6,11 +6,8 @@
 namespace tw {
 namespace {
 
-
 //! Velocity 127 in the third byte of every note-on message.
 constexpr std::uint32_t kNoteOnBase = 127U << 16;
-
-constexpr CommandSettings kResetStates{On, Off, Off, Off, Off, On, Off, On, Off, On, On, Off};
 
 } // namespace
 
@@ -60,7 +57,7 @@ void Editor::ResetDocument()
     ports_.controls.setTitleText(Title);
     ports_.controls.setTempoIndex(kDefaultTempoIndex);
     Saved = true;
-    SetCommandStates(kResetStates);
+    SetCommandStates(after::Reset);
 }
 
 void Editor::mnuNew_Click()

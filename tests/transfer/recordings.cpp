@@ -132,8 +132,13 @@ Recording withNoise(Recording recording, double decibels)
             ++loud;
         }
     const double level = std::sqrt(sum / double(std::max<qsizetype>(loud, 1)));
+    return withNoiseAt(std::move(recording), level * std::pow(10.0, -decibels / 20));
+}
+
+Recording withNoiseAt(Recording recording, double level)
+{
     std::mt19937 generator(20240611);
-    std::normal_distribution<double> noise(0.0, level * std::pow(10.0, -decibels / 20));
+    std::normal_distribution<double> noise(0.0, level);
     for (float& x : recording.samples)
         x += float(noise(generator));
     return recording;

@@ -29,6 +29,8 @@ Recording withGain(Recording recording, double decibels);
 Recording withOffset(Recording recording, double offset);
 //! White noise `decibels` below the signal's bursts (their RMS level); a fixed seed.
 Recording withNoise(Recording recording, double decibels);
+//! White noise of the RMS level `level` (full scale is 1); a fixed seed.
+Recording withNoiseAt(Recording recording, double level);
 //! Silence of `before` and `after` seconds added at the ends.
 Recording padded(Recording recording, double before, double after);
 //! The level rising from nothing to full over the first `seconds`.

@@ -6,7 +6,9 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <functional>
+#include <limits>
 
 namespace tw {
 namespace {
@@ -66,6 +68,27 @@ struct Variant {
 
 void PrintTo(const Variant& variant, std::ostream* os) { *os << variant.name; }
 
+// The transfer signal played and recorded again as 16 bit through a chain that
+// changes it a little: a level, an offset, a speed error, noise, another rate.
+struct Chain {
+    double rate;
+    double gain;
+    double offset;  //!< in full scale
+    double speed;   //!< 1.012 is 1.2 % fast
+    double noise;   //!< the RMS level of the noise, in shares of the gain
+};
+
+Variant rerecorded(const char* name, Chain chain)
+{
+    const auto change = [chain](const Recording& clean) {
+        Recording recording = test::resampled(clean, chain.rate, chain.speed);
+        for (float& x : recording.samples)
+            x = float(x * chain.gain + chain.offset);
+        return test::withNoiseAt(std::move(recording), chain.noise * chain.gain);
+    };
+    return Variant{name, change, SampleFormat{16, false, 1}};
+}
+
 class DecodeVariantTest : public testing::TestWithParam<Variant> {};
 
 TEST_P(DecodeVariantTest, GivesBackEveryRowAndTheTempo)
@@ -122,6 +145,27 @@ INSTANTIATE_TEST_SUITE_P(Recordings, DecodeVariantTest, testing::Values(
             },
             k16Bit},
     Variant{"long_silence_around", [](auto& r) { return test::padded(r, 10, 5); }, k16Bit},
+    // An offset of ten times the signal's peak, which some sound cards have.
+    rerecorded("dc_offset_10_times_the_peak_up", {24000, 0.05, 0.5, 1, 0}),
+    rerecorded("dc_offset_10_times_the_peak_down_at_8000", {8000, 0.05, -0.5, 1, 0.01}),
+    rerecorded("dc_offset_10_times_the_peak_up_at_22050_fast", {22050, 0.05, 0.5, 1.012, 0.007}),
+    rerecorded("dc_offset_10_times_the_peak_down_at_44100_fast", {44100, 0.05, -0.5, 1.03, 0.01}),
+    rerecorded("dc_offset_10_times_the_peak_up_at_96000_slow", {96000, 0.05, 0.5, 0.97, 0.02}),
+    // Mild distortions at every rate: the level from 0.05 to full scale, an offset
+    // of up to three times it, a speed error of up to 3 %, noise up to 2 % of it.
+    rerecorded("rerecorded_at_8000_1_2_percent_fast", {8000, 0.97, -0.027, 1.012, 0.007}),
+    rerecorded("rerecorded_at_8000_quiet_and_slow", {8000, 0.05, 0.15, 0.97, 0.02}),
+    rerecorded("rerecorded_at_11025_fast", {11025, 0.25, 0.75, 1.03, 0.02}),
+    rerecorded("rerecorded_at_11025_slow", {11025, 0.8, 0.1, 0.97, 0.007}),
+    rerecorded("rerecorded_at_16000_quiet_and_fast", {16000, 0.1, -0.3, 1.03, 0.02}),
+    rerecorded("rerecorded_at_22050_slow", {22050, 1, 0, 0.97, 0.02}),
+    rerecorded("rerecorded_at_24000_slow", {24000, 0.3, -0.9, 0.97, 0.01}),
+    rerecorded("rerecorded_at_24000_quiet_and_3_percent_slow", {24000, 0.05, -0.15, 0.97, 0.02}),
+    rerecorded("rerecorded_at_32000_fast", {32000, 0.6, 0.3, 1.03, 0.015}),
+    rerecorded("rerecorded_at_44100_quiet_and_slow", {44100, 0.05, -0.15, 0.97, 0.02}),
+    rerecorded("rerecorded_at_48000_slow", {48000, 0.97, -0.027, 0.988, 0.02}),
+    rerecorded("rerecorded_at_88200_fast", {88200, 0.2, 0.6, 1.02, 0.01}),
+    rerecorded("rerecorded_at_96000_fast", {96000, 1, 0, 1.03, 0.007}),
     Variant{"everything_at_once",
             [](auto& r) {
                 auto changed = test::padded(test::resampled(r, 44100, 0.97), 3, 1);
@@ -139,6 +183,28 @@ TEST(DecodeTransfer, EveryTempo)
         EXPECT_EQ(*decoded, (DecodedTransfer{{53}, tempo.itemData}));
         EXPECT_EQ(tempoTextOf(decoded->tempoItemData), text(tempo.text));
     }
+}
+
+TEST(DecodeTransfer, SamplesAtTheLimitsOfFloatAreHeardAsClipped)
+{
+    // Every sample of the bursts at the largest float of its sign, and values
+    // that are no number in the lead-in: heard as a signal clipped at full scale.
+    Recording extreme = transferRecording({53}, 101);
+    for (float& x : extreme.samples)
+        x = x > 0 ? FLT_MAX : x < 0 ? -FLT_MAX : 0.0f;
+    extreme.samples[100] = std::numeric_limits<float>::quiet_NaN();
+    extreme.samples[200] = std::numeric_limits<float>::infinity();
+    extreme.samples[300] = -std::numeric_limits<float>::infinity();
+
+    const DecodedTransfer message{{53}, 101};
+    for (const int channels : {1, 2}) {
+        const auto decoded = decodeTransfer(test::recordingOf(test::waveFileOf(extreme, {32, true, channels})));
+        ASSERT_TRUE(decoded.has_value()) << channels << " channels: " << decoded.error().reason.toStdString();
+        EXPECT_EQ(*decoded, message) << channels << " channels";
+    }
+    const auto decoded = decodeTransfer(extreme);  // not through the reader
+    ASSERT_TRUE(decoded.has_value()) << decoded.error().reason.toStdString();
+    EXPECT_EQ(*decoded, message);
 }
 
 TEST(DecodeTransfer, AMessageWithoutRows)

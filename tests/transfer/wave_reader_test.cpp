@@ -4,7 +4,9 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace tw {
 namespace {
@@ -76,6 +78,39 @@ TEST(ReadWaveFile, StereoIsMixedToMono)
     const auto recording = read(file);
     ASSERT_TRUE(recording.has_value());
     EXPECT_EQ(recording->samples, (std::vector<float>{0.25f, -0.125f}));
+}
+
+TEST(ReadWaveFile, FloatSamplesAreClippedPerChannelBeforeTheMix)
+{
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    const struct {
+        float left, right, mono;
+    } frames[] = {
+        {FLT_MAX, FLT_MAX, 1.0f},     {-FLT_MAX, -FLT_MAX, -1.0f}, {FLT_MAX, -FLT_MAX, 0.0f},
+        {3.0f, 0.0f, 0.5f},           {kNaN, 0.5f, 0.25f},         {kInfinity, -0.5f, -0.25f},
+        {-kInfinity, -kInfinity, 0.0f},
+    };
+    Recording left{8000, {}};
+    Recording right{8000, {}};
+    std::vector<float> mixed;
+    for (const auto& frame : frames) {
+        left.samples.push_back(frame.left);
+        right.samples.push_back(frame.right);
+        mixed.push_back(frame.mono);
+    }
+    // The left channel alone, then both: the test's writer puts the recording in
+    // both channels, and the right one is written over it.
+    const auto mono = read(test::waveFileOf(left, {32, true, 1}));
+    ASSERT_TRUE(mono.has_value());
+    EXPECT_EQ(mono->samples, (std::vector<float>{1, -1, 1, 1, 0, 0, 0}));
+
+    QByteArray file = test::waveFileOf(left, {32, true, 2});
+    for (std::size_t i = 0; i < right.samples.size(); ++i)
+        qToLittleEndian(right.samples[i], file.data() + 44 + 8 * qsizetype(i) + 4);
+    const auto stereo = read(file);
+    ASSERT_TRUE(stereo.has_value());
+    EXPECT_EQ(stereo->samples, mixed);
 }
 
 TEST(ReadWaveFile, SkipsOtherChunksWithTheirPadding)

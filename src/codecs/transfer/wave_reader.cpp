@@ -70,6 +70,9 @@ std::expected<Format, QString> parseFormat(const QByteArray& body)
     return format;
 }
 
+// A sample at full scale from -1 to 1. Integer formats cannot leave that range;
+// a float sample beyond it is clipped there, as a sound card would play it, and
+// one that is no number is silence, so the mix of the channels stays in range.
 float sampleAt(const char* p, const Format& format)
 {
     switch (format.bits) {
@@ -88,7 +91,7 @@ float sampleAt(const char* p, const Format& format)
             float value;
             std::memcpy(&value, p, sizeof value);
             value = qFromLittleEndian(value);
-            return std::isfinite(value) ? value : 0.0f;
+            return std::isfinite(value) ? std::clamp(value, -1.0f, 1.0f) : 0.0f;
         }
         return float(qFromLittleEndian<qint32>(p)) / 2147483648.0f;
     }
@@ -116,10 +119,10 @@ std::expected<std::vector<float>, QString> readSamples(QIODevice& device, qint64
                                        .arg(kMaxRecordingFrames));
         for (qint64 frame = 0; frame < frames; ++frame) {
             const char* p = block.constData() + frame * format.blockAlign;
-            float sum = 0;
+            double sum = 0;
             for (int channel = 0; channel < format.channels; ++channel)
                 sum += sampleAt(p + channel * sampleBytes, format);
-            samples.push_back(sum / float(format.channels));
+            samples.push_back(float(sum / format.channels));
         }
         remaining -= block.size();
     }

@@ -22,8 +22,9 @@ inline constexpr int kMinRecordingRate = 8000;
 //! a transfer takes seconds, and the whole recording is held in memory.
 inline constexpr qint64 kMaxRecordingFrames = qint64(1) << 24;
 
-//! The recording in `device`; a stereo recording is mixed to mono. The error is a
-//! sentence that says what is wrong with the file.
+//! The recording in `device`; a stereo recording is mixed to mono. Float samples
+//! beyond full scale are clipped to it and those that are no number read as 0.
+//! The error is a sentence that says what is wrong with the file.
 std::expected<Recording, QString> readWaveFile(QIODevice& device);
 
 } // namespace tw

@@ -1,5 +1,5 @@
-#include "transfer/burst_finder.h"
-#include "transfer/transfer_decoder.h"
+#include "codecs/transfer/burst_finder.h"
+#include "codecs/transfer/transfer_decoder.h"
 
 #include <gtest/gtest.h>
 

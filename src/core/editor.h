@@ -195,6 +195,10 @@ private:
     MessageAnswer ask(const QString& text);
 
     // Note entry steps (score/note_entry.cpp).
+    //! The two halves of a note the keys and the length buttons give.
+    enum class NoteHalf { Key, Length };
+    //! A key or a length released: the note written, the row made to wait, or a note changed.
+    void enterNoteHalf(NoteHalf half, int index);
     bool refusedBeyondLastRow();
     void makePending(int row, const Row& pending);
     void changeNote(int row, int key, int length);

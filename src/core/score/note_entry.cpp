@@ -28,23 +28,7 @@ void Editor::imgKey_MouseUp(int index, int button)
     if (!Idle || button == kRightButton)
         return;
     NoteOff(index);
-    if (refusedBeyondLastRow()) {
-        ClearKeySelection();
-        ClearLengthSelection();
-        return;
-    }
-    CurKey = index;
-    Saved = false;
-    const int row = CurrentRow;
-    if (CurLength != kNoLength) {
-        writeNote(index, CurLength);
-        return;
-    }
-    const int code = ScoreData[std::size_t(row)].code;
-    if (takesPending(code))
-        makePending(row, pendingWithKey(index));
-    else if (holdsNote(code))
-        changeNote(row, index, lengthOf(code));
+    enterNoteHalf(NoteHalf::Key, index);
 }
 
 // ---- Lengths --------------------------------------------------------------
@@ -62,23 +46,7 @@ void Editor::imgLen_MouseUp(int index, int button)
 {
     if (!Idle || button == kRightButton)
         return;
-    if (refusedBeyondLastRow()) {
-        ClearKeySelection();
-        ClearLengthSelection();
-        return;
-    }
-    CurLength = index;
-    Saved = false;
-    const int row = CurrentRow;
-    if (CurKey != kNoKey) {
-        writeNote(CurKey, index);
-        return;
-    }
-    const int code = ScoreData[std::size_t(row)].code;
-    if (takesPending(code))
-        makePending(row, pendingWithLength(index));
-    else if (holdsNote(code))
-        changeNote(row, keyOf(code), index);
+    enterNoteHalf(NoteHalf::Length, index);
 }
 
 // ---- Rests ----------------------------------------------------------------
@@ -118,6 +86,30 @@ void Editor::imgRest_MouseUp(int index, int button)
 }
 
 // ---- Entry steps shared by keys and lengths ---------------------------------
+
+void Editor::enterNoteHalf(NoteHalf half, int index)
+{
+    if (refusedBeyondLastRow()) {
+        ClearKeySelection();
+        ClearLengthSelection();
+        return;
+    }
+    const bool key = half == NoteHalf::Key;
+    (key ? CurKey : CurLength) = index;
+    Saved = false;
+    // With the other half chosen before, the note is complete.
+    if (CurKey != kNoKey && CurLength != kNoLength) {
+        writeNote(CurKey, CurLength);
+        return;
+    }
+    // Alone, the half makes the row wait for the other one, or replaces that half of a note.
+    const int row = CurrentRow;
+    const int code = ScoreData[std::size_t(row)].code;
+    if (takesPending(code))
+        makePending(row, key ? pendingWithKey(index) : pendingWithLength(index));
+    else if (holdsNote(code))
+        changeNote(row, key ? index : keyOf(code), key ? lengthOf(code) : index);
+}
 
 bool Editor::refusedBeyondLastRow()
 {

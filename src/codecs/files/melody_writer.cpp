@@ -9,16 +9,6 @@
 namespace tw {
 namespace {
 
-// A failed write of a file device leaves its cause in errno. Another device gives no cause,
-// so it counts as an input/output error.
-WriteError failureOf(const QIODevice& device)
-{
-    const int err = errno;
-    if (qobject_cast<const QFileDevice*>(&device) && err != 0)
-        return writeErrorFromErrno(err);
-    return writeErrorFromErrno(EIO);
-}
-
 QString melodyText(const QString& title, const QString& tempoText, std::span<const RowCode> rows)
 {
     const QString lineEnd = QStringLiteral("\r\n");
@@ -38,10 +28,10 @@ std::expected<void, WriteError> writeMelodyFile(QIODevice& device, const QString
     const QByteArray bytes = cp932::encode(melodyText(title, tempoText, rows));
     errno = 0;
     if (device.write(bytes) != bytes.size())
-        return std::unexpected(failureOf(device));
+        return std::unexpected(writeErrorOf(device));
     // A file device holds back what it was given; the disk may still turn out to be full.
     if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
-        return std::unexpected(failureOf(device));
+        return std::unexpected(writeErrorOf(device));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "codecs/files/write_error.h"
 
+#include <QFileDevice>
 #include <cerrno>
 #include <utility>
 
@@ -24,6 +25,14 @@ constexpr std::pair<int, WriteErrorKind> kKindByErrno[]{
 };
 
 } // namespace
+
+WriteError writeErrorOf(const QIODevice& device)
+{
+    const int err = errno;
+    if (qobject_cast<const QFileDevice*>(&device) && err != 0)
+        return writeErrorFromErrno(err);
+    return writeErrorFromErrno(EIO);
+}
 
 WriteError writeErrorFromErrno(int err)
 {

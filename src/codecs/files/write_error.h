@@ -2,6 +2,8 @@
 // Why writing a file failed, in the four kinds the user is told about.
 // The melody save and the transfer audio file report their failures alike.
 
+class QIODevice;
+
 namespace tw {
 
 enum class WriteErrorKind { DiskFull = 61, PermissionDenied = 70, PathAccess = 75, Other };
@@ -14,5 +16,9 @@ struct WriteError {
 
 //! The kind of a failure from the operating system's error number.
 WriteError writeErrorFromErrno(int err);
+
+//! The kind of a write that `device` just refused. A file device leaves its cause in errno;
+//! another device gives none, so it counts as an input/output error.
+WriteError writeErrorOf(const QIODevice& device);
 
 } // namespace tw

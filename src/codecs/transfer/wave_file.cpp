@@ -51,21 +51,11 @@ QByteArray littleEndian(T value)
     return bytes;
 }
 
-// A failed write of a file device leaves its cause in errno; another device
-// gives none, so it counts as an input/output error.
-WriteError failureOf(const QIODevice& device)
-{
-    const int err = errno;
-    if (qobject_cast<const QFileDevice*>(&device) && err != 0)
-        return writeErrorFromErrno(err);
-    return writeErrorFromErrno(EIO);
-}
-
 std::expected<void, WriteError> writeAt(QIODevice& device, qint64 offset, const QByteArray& bytes)
 {
     errno = 0;
     if (!device.seek(offset) || device.write(bytes) != bytes.size())
-        return std::unexpected(failureOf(device));
+        return std::unexpected(writeErrorOf(device));
     return {};
 }
 
@@ -75,7 +65,7 @@ std::expected<void, WriteError> flushFile(QIODevice& device)
 {
     errno = 0;
     if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
-        return std::unexpected(failureOf(device));
+        return std::unexpected(writeErrorOf(device));
     return {};
 }
 

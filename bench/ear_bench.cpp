@@ -3,11 +3,11 @@
 #include "bench_melody.h"
 #include "sound/fluidsynth_midi_out.h"
 #include "sound/sequenced_synth.h"
-#include "private_pulse.h"
+#include "support/private_pulse.h"
 #include "report.h"
 #include "core/editor.h"
 #include "gui/main_window.h"
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 #include "statistics.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "ear_bench.h"
 #include "engine_bench.h"
-#include "private_pulse.h"
+#include "support/private_pulse.h"
 #include "report.h"
 #include "start_up_bench.h"
 

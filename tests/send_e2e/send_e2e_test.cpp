@@ -6,8 +6,8 @@
 
 #include "core/editor.h"
 #include "gui/sending_window.h"
-#include "sound/private_pulse.h"
-#include "sound/sound_analysis.h"
+#include "support/private_pulse.h"
+#include "support/sound_analysis.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
 #include "codecs/transfer/transfer_decoder.h"

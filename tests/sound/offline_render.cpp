@@ -1,7 +1,7 @@
 #include "offline_render.h"
 
 #include "sound/sequenced_synth.h"
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 // frame after the boundary.)
 
 #include "offline_render.h"
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "sound/fluidsynth_midi_out.h"
 #include "sound/pulse_wave_player.h"
 #include "sound/sequenced_synth.h"
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 
 #include <QFile>
 #include <QTemporaryDir>

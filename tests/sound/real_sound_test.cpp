@@ -6,8 +6,8 @@
 #include "sound/fluid_log.h"
 #include "sound/fluidsynth_midi_out.h"
 #include "sound/pulse_wave_player.h"
-#include "private_pulse.h"
-#include "sound_analysis.h"
+#include "support/private_pulse.h"
+#include "support/sound_analysis.h"
 
 #include <QFile>
 #include <QProcess>

@@ -4,7 +4,7 @@
 // signal's full scale and with room to spare before it clips.
 
 #include "offline_render.h"
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 
 #include <gtest/gtest.h>
 

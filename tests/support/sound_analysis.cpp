@@ -1,4 +1,4 @@
-#include "sound_analysis.h"
+#include "support/sound_analysis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
 #include "ear_bench.h"
 
 #include "bench_melody.h"
-#include "sound/fluidsynth_midi_out.h"
-#include "sound/sequenced_synth.h"
-#include "support/private_pulse.h"
-#include "report.h"
 #include "core/editor.h"
 #include "gui/main_window.h"
-#include "support/sound_analysis.h"
+#include "report.h"
+#include "sound/fluidsynth_midi_out.h"
+#include "sound/sequenced_synth.h"
 #include "statistics.h"
+#include "support/private_pulse.h"
+#include "support/sound_analysis.h"
 
 #include <algorithm>
 #include <cmath>

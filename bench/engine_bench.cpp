@@ -1,9 +1,9 @@
 #include "engine_bench.h"
 
 #include "bench_melody.h"
-#include "report.h"
 #include "core/editor.h"
 #include "gui/main_window.h"
+#include "report.h"
 #include "statistics.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 
 #include "ear_bench.h"
 #include "engine_bench.h"
-#include "support/private_pulse.h"
 #include "report.h"
 #include "start_up_bench.h"
+#include "support/private_pulse.h"
 
 #include <QApplication>
 #include <cstdlib>

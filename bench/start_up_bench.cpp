@@ -1,12 +1,13 @@
 #include "start_up_bench.h"
 
 #include "sound/fluidsynth_midi_out.h"
-#include "report.h"
 #include "core/editor.h"
+#include "gui/application_identity.h"
 #include "gui/art/artwork.h"
 #include "gui/main_window.h"
 #include "gui/single_instance.h"
 #include "gui/splash_window.h"
+#include "report.h"
 #include "statistics.h"
 
 #include <QApplication>
@@ -86,9 +87,7 @@ int startUpAndReport(int argc, char* argv[])
 
     // The steps of the editor's own start.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kAppTitle);
-    QApplication::setDesktopFileName(QStringLiteral("org.tunewright.Tunewright"));
-    QApplication::setWindowIcon(art::appIcon());
+    gui::setUpApplication(app);
     note();
 
     gui::SingleInstance instance;

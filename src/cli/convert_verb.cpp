@@ -2,8 +2,8 @@
 #include "cli/opened_melody.h"
 #include "cli/verbs.h"
 #include "codecs/files/melody_file.h"
-#include "core/message_catalogue.h"
 #include "codecs/transfer/wave_file.h"
+#include "core/message_catalogue.h"
 
 namespace tw::cli {
 namespace {

@@ -14,9 +14,9 @@
 //   transfer/ send_command.cpp
 
 #include "codecs/score/row.h"
-#include "core/command_settings.h"
 #include "codecs/score/row_text.h"
 #include "codecs/score/tables.h"
+#include "core/command_settings.h"
 #include "core/ports.h"
 
 #include <QString>

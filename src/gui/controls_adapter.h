@@ -2,8 +2,8 @@
 // The controls port over the main window's widgets. Pictures come from the
 // artwork, which serves as every control's picture store.
 
-#include "gui/window_widgets.h"
 #include "core/ports.h"
+#include "gui/window_widgets.h"
 
 #include <functional>
 

@@ -5,16 +5,15 @@
 // may report that it cannot), then show the splash with the version; its
 // timer shows the main window two seconds later.
 
-#include "sound/fluidsynth_midi_out.h"
 #include "core/editor.h"
-#include "tunewright/version.h"
 #include "core/message_catalogue.h"
+#include "gui/application_identity.h"
 #include "gui/art/artwork.h"
 #include "gui/main_window.h"
 #include "gui/message_boxes.h"
-#include "gui/japanese_qt.h"
 #include "gui/single_instance.h"
 #include "gui/splash_window.h"
+#include "sound/fluidsynth_midi_out.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,10 +26,7 @@ constexpr int kPrepareBackgroundMs = 300;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(tw::kAppTitle);
-    QApplication::setDesktopFileName(QLatin1String(tw::kAppId));
-    QApplication::setWindowIcon(tw::art::appIcon());
-    tw::gui::useJapaneseQt(app);
+    tw::gui::setUpApplication(app);
 
     tw::gui::SingleInstance instance;
     if (!instance.acquire()) {

@@ -6,8 +6,8 @@
 // them, and forwards every event to the editor's handlers. It decides nothing
 // itself: the document, the commands and their states live in the editor.
 
-#include "gui/window_widgets.h"
 #include "core/ports.h"
+#include "gui/window_widgets.h"
 
 #include <QMainWindow>
 #include <memory>

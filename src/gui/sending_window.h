@@ -3,8 +3,8 @@
 // temporary folder, and the transfer signal played through the sound output
 // while the window is shown. The window builds the port as TransferServices(window).
 
-#include "sound/wave_player.h"
 #include "core/ports.h"
+#include "sound/wave_player.h"
 
 #include <QDialog>
 #include <QTimer>

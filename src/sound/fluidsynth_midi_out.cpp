@@ -1,10 +1,10 @@
 #include "sound/fluidsynth_midi_out.h"
 
 #include "sound/bounded_call.h"
-#include "tunewright/version.h"
 #include "sound/fluid_log.h"
 #include "sound/lead_estimator.h"
 #include "sound/sequenced_synth.h"
+#include "tunewright/version.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,9 +1,9 @@
 // On a screen of twice the pixel density (QT_SCALE_FACTOR=2) every picture is painted with
 // twice the pixels each way, as sharp as the text beside it, not scaled up from its 1x look.
 
-#include "gui_app.h"
 #include "gui/art/artwork.h"
 #include "gui/art/layout.h"
+#include "gui_app.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 // tunewright-cli as a script sees it: its output, its exit status, the files it writes.
 
 #include "codecs/files/cp932.h"
-#include "support/printers.h"
 #include "codecs/transfer/wave_file.h"
+#include "support/printers.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,9 +3,9 @@
 // mouse in the real list is the block the commands act on. What the commands
 // do is proven through the fakes; here only the wiring counts.
 
-#include "gui/main_window_fixture.h"
 #include "core/editor.h"
 #include "gui/main_window.h"
+#include "gui/main_window_fixture.h"
 #include "gui/score_list_widget.h"
 #include "support/printers.h"
 

@@ -2,8 +2,8 @@
 // handlers, and the close control runs the closing procedure. The document
 // logic itself is proven by the editor's own tests.
 
-#include "gui/main_window_fixture.h"
 #include "codecs/score/row_text.h"
+#include "gui/main_window_fixture.h"
 #include "gui/score_list_widget.h"
 
 #include <QAction>

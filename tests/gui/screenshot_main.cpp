@@ -4,10 +4,10 @@
 //
 //   tunewright-screenshot OUTPUT_FOLDER
 
-#include "gui/screenshot_window.h"
 #include "core/editor.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
+#include "gui/screenshot_window.h"
 #include "gui/splash_window.h"
 
 #include <QApplication>

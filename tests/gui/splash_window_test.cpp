@@ -1,6 +1,6 @@
 #include "gui/splash_window.h"
-#include "tunewright/version.h"
 #include "support/printers.h"
+#include "tunewright/version.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The window as the users' manuals lay it down: the menu bar entry by entry,
 // and the names, texts and tooltips of the controls.
 
-#include "gui/main_window_fixture.h"
 #include "gui/art/artwork.h"
+#include "gui/main_window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,15 +2,15 @@
 // real window, without a display.
 
 #include "gui/main_window_fixture.h"
-#include "tunewright/version.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
+#include "tunewright/version.h"
 
 #include "core/editor.h"
 #include "gui/about_box.h"
 #include "gui/art/artwork.h"
-#include "gui/help_services.h"
 #include "gui/art/layout.h"
+#include "gui/help_services.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
 

@@ -3,9 +3,9 @@
 //
 //   tunewright-help-screenshot OUTPUT_FOLDER
 
-#include "gui/screenshot_window.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
+#include "gui/screenshot_window.h"
 
 #include <QAction>
 #include <QApplication>

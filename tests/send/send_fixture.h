@@ -2,9 +2,9 @@
 // The editor with its fakes, sending into the fake transfer's folder of real
 // files; what was written is read back by decoding it as the chip would.
 
-#include "support/editor_fixture.h"
 #include "codecs/transfer/transfer_decoder.h"
 #include "codecs/transfer/wave_reader.h"
+#include "support/editor_fixture.h"
 
 #include <QFile>
 #include <QFileInfo>

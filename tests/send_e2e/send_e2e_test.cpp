@@ -4,13 +4,13 @@
 // null sink, whose monitor is recorded and decoded. Where PulseAudio cannot
 // start, the tests are skipped.
 
+#include "codecs/transfer/transfer_decoder.h"
 #include "core/editor.h"
 #include "gui/sending_window.h"
-#include "support/private_pulse.h"
-#include "support/sound_analysis.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
-#include "codecs/transfer/transfer_decoder.h"
+#include "support/private_pulse.h"
+#include "support/sound_analysis.h"
 
 #include <QFile>
 #include <QTemporaryDir>

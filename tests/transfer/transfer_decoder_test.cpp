@@ -1,7 +1,7 @@
 #include "recordings.h"
-#include "support/printers.h"
 #include "codecs/transfer/transfer_decoder.h"
 #include "codecs/transfer/wave_file.h"
+#include "support/printers.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>

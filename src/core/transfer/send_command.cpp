@@ -1,7 +1,7 @@
 #include "core/editor.h"
+#include "codecs/transfer/transfer_code.h"
 #include "core/message_catalogue.h"
 #include "core/transfer/temp_wave_file.h"
-#include "codecs/transfer/transfer_code.h"
 
 #include <span>
 

@@ -118,7 +118,7 @@ FluidSynthMidiOut::FluidSynthMidiOut()
 }
 
 FluidSynthMidiOut::FluidSynthMidiOut(Options options)
-    : m_options(std::move(options))
+    : options_(std::move(options))
 {
 }
 
@@ -130,53 +130,53 @@ FluidSynthMidiOut::~FluidSynthMidiOut()
 bool FluidSynthMidiOut::open()
 {
     close();
-    m_lastError.clear();
+    lastError_.clear();
     const auto loadStart = Clock::now();
-    auto synth = SequencedSynth::create(m_options.soundfonts);
-    m_soundfontLoadTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - loadStart);
+    auto synth = SequencedSynth::create(options_.soundfonts);
+    soundfontLoadTime_ = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - loadStart);
     if (!synth) {
-        m_lastError = synth.error();
+        lastError_ = synth.error();
         return false;
     }
     // Set before the driver's thread starts, so no other thread reads the environment then.
     nameTheStreamAfterTheApplication();
     // Only the sound server can keep the driver from starting in time.
-    auto started = callWithin(m_options.serverLimit,
-                              [synth = std::move(*synth), drivers = m_options.drivers]() mutable {
+    auto started = callWithin(options_.serverLimit,
+                              [synth = std::move(*synth), drivers = options_.drivers]() mutable {
                                   return startDriver(std::move(synth), drivers);
                               });
     if (!started) {
-        m_lastError = QStringLiteral("the sound server did not answer within %1 ms")
-                          .arg(m_options.serverLimit.count());
+        lastError_ = QStringLiteral("the sound server did not answer within %1 ms")
+                          .arg(options_.serverLimit.count());
         return false;
     }
     if (!*started) {
-        m_lastError = started->error();
+        lastError_ = started->error();
         return false;
     }
-    m_live = std::move(**started);
+    live_ = std::move(**started);
     return true;
 }
 
 void FluidSynthMidiOut::shortMessage(std::uint32_t message)
 {
-    if (!m_live)
+    if (!live_)
         return;
-    const double sentMs = msSince(m_live->origin, Clock::now());
-    const double leadMs = m_live->leadMs.load(std::memory_order_relaxed);
+    const double sentMs = msSince(live_->origin, Clock::now());
+    const double leadMs = live_->leadMs.load(std::memory_order_relaxed);
     // Before the sound server plays there is no rhythm to keep yet; a time the
     // synthesizer has passed already plays at once.
     const double atMs = std::isnan(leadMs) ? 0.0 : std::max(0.0, sentMs + leadMs + kMarginMs);
-    m_live->synth->scheduleAt(message, atMs);
+    live_->synth->scheduleAt(message, atMs);
 }
 
 void FluidSynthMidiOut::close()
 {
-    if (!m_live)
+    if (!live_)
         return;
     // Stopping the driver waits for the audio thread, which a frozen server
     // can hold in a write forever.
-    callWithin(m_options.serverLimit, [live = std::move(m_live)]() mutable {
+    callWithin(options_.serverLimit, [live = std::move(live_)]() mutable {
         live.reset();
         return true;
     });
@@ -184,12 +184,12 @@ void FluidSynthMidiOut::close()
 
 int FluidSynthMidiOut::dropouts() const
 {
-    return m_live ? m_live->dropouts.load(std::memory_order_relaxed) : 0;
+    return live_ ? live_->dropouts.load(std::memory_order_relaxed) : 0;
 }
 
 QString FluidSynthMidiOut::soundfont() const
 {
-    return m_live ? m_live->synth->soundfont() : QString();
+    return live_ ? live_->synth->soundfont() : QString();
 }
 
 } // namespace tw

@@ -39,23 +39,23 @@ public:
     void close() override;
 
     //! Why the last open failed; empty after a successful one.
-    const QString& lastError() const { return m_lastError; }
+    const QString& lastError() const { return lastError_; }
     //! The soundfont in use; empty while closed.
     QString soundfont() const;
     //! How often the sound server seemed to run dry since the output opened:
     //! each time, the sound after it is heard later by as long as it went without.
     int dropouts() const;
     //! How long the last open took to load the soundfont.
-    std::chrono::microseconds soundfontLoadTime() const { return m_soundfontLoadTime; }
+    std::chrono::microseconds soundfontLoadTime() const { return soundfontLoadTime_; }
 
     //! The running synthesizer and its audio driver.
     struct Live;
 
 private:
-    Options m_options;
-    std::unique_ptr<Live> m_live;
-    QString m_lastError;
-    std::chrono::microseconds m_soundfontLoadTime{0};
+    Options options_;
+    std::unique_ptr<Live> live_;
+    QString lastError_;
+    std::chrono::microseconds soundfontLoadTime_{0};
 };
 
 } // namespace tw

@@ -22,28 +22,28 @@ namespace tw {
 class LeadEstimator {
 public:
     //! `periodMs`: the length of sound the driver renders at a time.
-    explicit LeadEstimator(double periodMs) : m_periodMs(periodMs) { forget(); }
+    explicit LeadEstimator(double periodMs) : periodMs_(periodMs) { forget(); }
 
     //! A period was rendered: `renderedMs` of sound in all, at `nowMs` of the clock.
     void periodRendered(double renderedMs, double nowMs);
 
     //! The lead in milliseconds; none before the first period in step.
-    std::optional<double> lead() const { return m_lead; }
+    std::optional<double> lead() const { return lead_; }
     //! How often the server seemed to run dry.
-    int dropouts() const { return m_dropouts; }
+    int dropouts() const { return dropouts_; }
 
 private:
     //! The measurements the estimate is the highest of: about 85 ms of periods.
     static constexpr std::size_t kWindow = 8;
-    void forget() { m_recent.fill(-std::numeric_limits<double>::infinity()); }
+    void forget() { recent_.fill(-std::numeric_limits<double>::infinity()); }
 
-    double m_periodMs;
-    std::optional<double> m_previousMs;
-    bool m_inStep = false;
-    std::array<double, kWindow> m_recent{};
-    std::size_t m_next = 0;
-    std::optional<double> m_lead;
-    int m_dropouts = 0;
+    double periodMs_;
+    std::optional<double> previousMs_;
+    bool inStep_ = false;
+    std::array<double, kWindow> recent_{};
+    std::size_t next_ = 0;
+    std::optional<double> lead_;
+    int dropouts_ = 0;
 };
 
 } // namespace tw

@@ -50,7 +50,7 @@ PulseWavePlayer::PulseWavePlayer()
 }
 
 PulseWavePlayer::PulseWavePlayer(Options options)
-    : m_options(options)
+    : options_(options)
 {
 }
 
@@ -67,21 +67,21 @@ std::expected<void, QString> PulseWavePlayer::play(const QString& path)
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(
-        pa_usec_to_bytes(std::chrono::microseconds(m_options.targetBuffer).count(), &format));
+        pa_usec_to_bytes(std::chrono::microseconds(options_.targetBuffer).count(), &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
 
-    auto connected = callWithin(m_options.serverLimit, [format, buffer] { return connect(format, buffer); });
+    auto connected = callWithin(options_.serverLimit, [format, buffer] { return connect(format, buffer); });
     if (!connected)
         return std::unexpected(QStringLiteral("the sound server did not answer within %1 ms")
-                                   .arg(m_options.serverLimit.count()));
+                                   .arg(options_.serverLimit.count()));
     if (!*connected)
         return std::unexpected(connected->error());
 
     // A server that freezes while playing would hold the write forever.
     const auto length = std::chrono::milliseconds(wave->samples.size() * 1000 / wave->sampleRate + 1);
-    auto played = callWithin(length + m_options.targetBuffer + m_options.serverLimit,
+    auto played = callWithin(length + options_.targetBuffer + options_.serverLimit,
                              [stream = std::move(**connected), samples = std::move(wave->samples)] {
                                  return playToEnd(stream.get(), samples);
                              });

@@ -27,7 +27,7 @@ public:
     std::expected<void, QString> play(const QString& path) override;
 
 private:
-    Options m_options;
+    Options options_;
 };
 
 } // namespace tw

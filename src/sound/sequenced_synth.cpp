@@ -37,13 +37,13 @@ SequencedSynth::create(const QStringList& soundfonts)
 {
     const std::uint64_t logMark = fluidlog::mark();
     std::unique_ptr<SequencedSynth> s(new SequencedSynth);
-    s->m_settings.reset(new_fluid_settings());
-    if (!s->m_settings)
+    s->settings_.reset(new_fluid_settings());
+    if (!s->settings_)
         return std::unexpected(QStringLiteral("FluidSynth settings could not be created"));
-    fluid_settings_setnum(s->m_settings.get(), "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(s->m_settings.get(), "synth.gain", kGain);
-    s->m_synth.reset(new_fluid_synth(s->m_settings.get()));
-    if (!s->m_synth)
+    fluid_settings_setnum(s->settings_.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(s->settings_.get(), "synth.gain", kGain);
+    s->synth_.reset(new_fluid_synth(s->settings_.get()));
+    if (!s->synth_)
         return std::unexpected(QStringLiteral("the FluidSynth synthesizer could not be created"));
 
     qsizetype main = 0;
@@ -51,14 +51,14 @@ SequencedSynth::create(const QStringList& soundfonts)
         const QString& path = soundfonts[main];
         if (!QFileInfo::exists(path))
             continue;
-        const int id = fluid_synth_sfload(s->m_synth.get(), QFile::encodeName(path).constData(), 1);
+        const int id = fluid_synth_sfload(s->synth_.get(), QFile::encodeName(path).constData(), 1);
         if (id != FLUID_FAILED) {
-            s->m_soundfont = path;
-            s->m_fontId = id;
+            s->soundfont_ = path;
+            s->fontId_ = id;
             break;
         }
     }
-    if (s->m_soundfont.isEmpty()) {
+    if (s->soundfont_.isEmpty()) {
         QString reason = QStringLiteral("no soundfont could be loaded (tried %1)").arg(soundfonts.join(QStringLiteral(", ")));
         const QStringList logged = fluidlog::errorsSince(logMark);
         if (!logged.isEmpty())
@@ -66,43 +66,43 @@ SequencedSynth::create(const QStringList& soundfonts)
         return std::unexpected(reason);
     }
     s->loadFills(soundfonts.mid(main + 1));
-    s->m_noteChannel.fill(kMelodyChannel);
+    s->noteChannel_.fill(kMelodyChannel);
     s->selectProgram(0);
     return s;
 }
 
 void SequencedSynth::loadFills(const QStringList& candidates)
 {
-    fluid_synth_t* synth = m_synth.get();
+    fluid_synth_t* synth = synth_.get();
     std::map<int, NoteSet> missing;
     for (const int program : TonePrograms) {
-        const NoteSet lacking = keyboardNotes() & ~soundingNotes(synth, kMelodyChannel, m_fontId, program);
+        const NoteSet lacking = keyboardNotes() & ~soundingNotes(synth, kMelodyChannel, fontId_, program);
         if (lacking.any())
             missing[program] = lacking;
     }
     for (const auto& entry : missing)
-        m_routes[entry.first].fill(kMelodyChannel);
+        routes_[entry.first].fill(kMelodyChannel);
     for (const QString& path : candidates) {
-        if (missing.empty() || m_fills.size() == kFillChannels.size())
+        if (missing.empty() || fills_.size() == kFillChannels.size())
             break;
         if (!QFileInfo::exists(path))
             continue;
         const int id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0);
         if (id == FLUID_FAILED)
             continue;
-        const int channel = kFillChannels[m_fills.size()];
+        const int channel = kFillChannels[fills_.size()];
         bool used = false;
         for (auto it = missing.begin(); it != missing.end();) {
             const NoteSet filled = it->second & soundingNotes(synth, channel, id, it->first);
             for (int note = kLowestNote; note <= kHighestNote; ++note)
                 if (filled.test(std::size_t(note)))
-                    m_routes[it->first][std::size_t(note)] = std::int8_t(channel);
+                    routes_[it->first][std::size_t(note)] = std::int8_t(channel);
             used = used || filled.any();
             it->second &= ~filled;
             it = it->second.any() ? std::next(it) : missing.erase(it);
         }
         if (used)
-            m_fills.push_back({id, channel});
+            fills_.push_back({id, channel});
         else
             fluid_synth_sfunload(synth, id, 0);
     }
@@ -111,10 +111,10 @@ void SequencedSynth::loadFills(const QStringList& candidates)
 void SequencedSynth::scheduleAt(std::uint32_t message, double atMs)
 {
     const auto frame = std::llround(atMs * kSampleRate / 1000);
-    std::lock_guard lock(m_scheduleMutex);
+    std::lock_guard lock(scheduleMutex_);
     // Nearly always the latest time yet: the search ends at the back.
-    const auto after = std::ranges::upper_bound(m_schedule, frame, {}, &Scheduled::frame);
-    m_schedule.insert(after, {frame, message});
+    const auto after = std::ranges::upper_bound(schedule_, frame, {}, &Scheduled::frame);
+    schedule_.insert(after, {frame, message});
 }
 
 void SequencedSynth::render(std::span<float> left, std::span<float> right)
@@ -126,25 +126,25 @@ void SequencedSynth::render(std::span<float> left, std::span<float> right)
     std::ranges::fill(right, 0.0f);
     std::size_t done = 0;
     while (done < left.size()) {
-        const auto intoBlock = int(m_renderedFrames % kBlockFrames);
+        const auto intoBlock = int(renderedFrames_ % kBlockFrames);
         if (intoBlock == 0)
-            playDueAt(m_renderedFrames);
+            playDueAt(renderedFrames_);
         const int frames = int(std::min<std::size_t>(kBlockFrames - intoBlock, left.size() - done));
         renderWithinBlock(left.data() + done, right.data() + done, frames);
         done += std::size_t(frames);
-        m_renderedFrames += frames;
+        renderedFrames_ += frames;
     }
 }
 
 void SequencedSynth::playDueAt(std::int64_t blockStart)
 {
     {
-        std::lock_guard lock(m_scheduleMutex);
-        const auto due = std::ranges::lower_bound(m_schedule, blockStart + kBlockFrames / 2, {}, &Scheduled::frame);
-        m_due.assign(m_schedule.begin(), due);
-        m_schedule.erase(m_schedule.begin(), due);
+        std::lock_guard lock(scheduleMutex_);
+        const auto due = std::ranges::lower_bound(schedule_, blockStart + kBlockFrames / 2, {}, &Scheduled::frame);
+        due_.assign(schedule_.begin(), due);
+        schedule_.erase(schedule_.begin(), due);
     }
-    for (const Scheduled& s : m_due)
+    for (const Scheduled& s : due_)
         play(s.message);
 }
 
@@ -157,16 +157,16 @@ void SequencedSynth::play(std::uint32_t message)
         if (melody)
             noteOn(m.data1, m.data2);
         else
-            fluid_synth_noteon(m_synth.get(), m.channel, m.data1, m.data2);
+            fluid_synth_noteon(synth_.get(), m.channel, m.data1, m.data2);
         break;
     case ShortMessage::Kind::NoteOff:
-        fluid_synth_noteoff(m_synth.get(), melody ? m_noteChannel[std::size_t(m.data1)] : m.channel, m.data1);
+        fluid_synth_noteoff(synth_.get(), melody ? noteChannel_[std::size_t(m.data1)] : m.channel, m.data1);
         break;
     case ShortMessage::Kind::ProgramChange:
         if (melody)
             selectProgram(m.data1);
         else
-            fluid_synth_program_change(m_synth.get(), m.channel, m.data1);
+            fluid_synth_program_change(synth_.get(), m.channel, m.data1);
         break;
     case ShortMessage::Kind::Other:
         break;
@@ -175,33 +175,33 @@ void SequencedSynth::play(std::uint32_t message)
 
 void SequencedSynth::noteOn(int note, int velocity)
 {
-    const int channel = m_currentRoutes ? (*m_currentRoutes)[std::size_t(note)] : kMelodyChannel;
-    std::int8_t& previous = m_noteChannel[std::size_t(note)];
+    const int channel = currentRoutes_ ? (*currentRoutes_)[std::size_t(note)] : kMelodyChannel;
+    std::int8_t& previous = noteChannel_[std::size_t(note)];
     // A note struck again ends its last sounding, as on one channel; across a
     // program change that sounding may be on the other channel.
     if (previous != channel)
-        fluid_synth_noteoff(m_synth.get(), previous, note);
+        fluid_synth_noteoff(synth_.get(), previous, note);
     previous = std::int8_t(channel);
-    fluid_synth_noteon(m_synth.get(), channel, note, velocity);
+    fluid_synth_noteon(synth_.get(), channel, note, velocity);
 }
 
 void SequencedSynth::selectProgram(int program)
 {
     // By font, not by program alone: FluidSynth would take a program from the
     // font loaded last, a fill font.
-    fluid_synth_program_select(m_synth.get(), kMelodyChannel, m_fontId, 0, program);
-    const auto routes = m_routes.find(program);
-    m_currentRoutes = routes == m_routes.end() ? nullptr : &routes->second;
-    if (m_currentRoutes)
-        for (const Fill& fill : m_fills)
-            fluid_synth_program_select(m_synth.get(), fill.channel, fill.fontId, 0, program);
+    fluid_synth_program_select(synth_.get(), kMelodyChannel, fontId_, 0, program);
+    const auto routes = routes_.find(program);
+    currentRoutes_ = routes == routes_.end() ? nullptr : &routes->second;
+    if (currentRoutes_)
+        for (const Fill& fill : fills_)
+            fluid_synth_program_select(synth_.get(), fill.channel, fill.fontId, 0, program);
 }
 
 void SequencedSynth::renderWithinBlock(float* left, float* right, int frames)
 {
     float* dry[2] = {left, right};
     float* effects[4] = {left, right, left, right};
-    fluid_synth_process(m_synth.get(), frames, 4, effects, 2, dry);
+    fluid_synth_process(synth_.get(), frames, 4, effects, 2, dry);
 }
 
 } // namespace tw

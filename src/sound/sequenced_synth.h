@@ -60,8 +60,8 @@ public:
     void render(std::span<float> left, std::span<float> right);
 
     //! The settings an audio driver for this synthesizer is started with.
-    fluid_settings_t* settings() const { return m_settings.get(); }
-    const QString& soundfont() const { return m_soundfont; }
+    fluid_settings_t* settings() const { return settings_.get(); }
+    const QString& soundfont() const { return soundfont_; }
 
 private:
     struct Scheduled {
@@ -87,24 +87,24 @@ private:
     void play(std::uint32_t message);
     void renderWithinBlock(float* left, float* right, int frames);
 
-    FluidSettings m_settings;
-    FluidSynth m_synth;
-    QString m_soundfont;
-    int m_fontId = 0;
-    std::vector<Fill> m_fills;
+    FluidSettings settings_;
+    FluidSynth synth_;
+    QString soundfont_;
+    int fontId_ = 0;
+    std::vector<Fill> fills_;
     //! Only the tone programs that lack keys in the main font.
-    std::map<int, Routes> m_routes;
+    std::map<int, Routes> routes_;
 
     // Rendering thread only, once playing.
-    const Routes* m_currentRoutes = nullptr; //!< of the melody channel's program; null: all on it
+    const Routes* currentRoutes_ = nullptr; //!< of the melody channel's program; null: all on it
     //! Where each melody note's latest note-on went: its note-off goes there
     //! too, whatever program came in between.
-    Routes m_noteChannel{};
+    Routes noteChannel_{};
 
-    std::mutex m_scheduleMutex;
-    std::vector<Scheduled> m_schedule; //!< by frame, then in the order scheduled
-    std::vector<Scheduled> m_due;      //!< rendering thread only: taken out to play without the lock
-    std::int64_t m_renderedFrames = 0; //!< rendering thread only
+    std::mutex scheduleMutex_;
+    std::vector<Scheduled> schedule_; //!< by frame, then in the order scheduled
+    std::vector<Scheduled> due_;      //!< rendering thread only: taken out to play without the lock
+    std::int64_t renderedFrames_ = 0; //!< rendering thread only
 };
 
 } // namespace tw

@@ -39,15 +39,15 @@ protected:
     void TearDown() override
     {
         // Tests take permissions away; the folder must be removable again.
-        QDirIterator it(m_folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+        QDirIterator it(folder_.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                         QDirIterator::Subdirectories);
-        QFile(m_folder.path()).setPermissions(kOwnerAll);
+        QFile(folder_.path()).setPermissions(kOwnerAll);
         while (it.hasNext())
             QFile(it.next()).setPermissions(kOwnerAll);
     }
 
-    QString folder() const { return m_folder.path(); }
-    QString path(const QString& name) const { return m_folder.filePath(name); }
+    QString folder() const { return folder_.path(); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
 
     //! The save command from the menu, the dialog answering `answer` ("" cancels).
     void saveAs(const QString& answer)
@@ -99,7 +99,7 @@ private:
     static constexpr QFileDevice::Permissions kOwnerAll =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
-    QTemporaryDir m_folder;
+    QTemporaryDir folder_;
 };
 
 } // namespace tw::test

@@ -16,46 +16,46 @@ namespace tw::test {
 
 class PrivateMount {
 public:
-    PrivateMount(const QString& folder, const char* options) : m_folder(folder.toLocal8Bit())
+    PrivateMount(const QString& folder, const char* options) : folder_(folder.toLocal8Bit())
     {
         if (geteuid() != 0) {
-            m_failure = QStringLiteral("mounting a small disk needs root");
+            failure_ = QStringLiteral("mounting a small disk needs root");
             return;
         }
         if (unshare(CLONE_NEWNS) != 0
             || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-            m_failure = QStringLiteral("no mount namespace of our own: ") + strerror(errno);
+            failure_ = QStringLiteral("no mount namespace of our own: ") + strerror(errno);
             return;
         }
-        if (mount("tunewright-test", m_folder.constData(), "tmpfs", 0, options) != 0) {
-            m_failure = QStringLiteral("cannot mount a tmpfs: ") + strerror(errno);
+        if (mount("tunewright-test", folder_.constData(), "tmpfs", 0, options) != 0) {
+            failure_ = QStringLiteral("cannot mount a tmpfs: ") + strerror(errno);
             return;
         }
-        m_mounted = true;
+        mounted_ = true;
     }
 
     ~PrivateMount()
     {
-        if (m_mounted)
-            umount2(m_folder.constData(), MNT_DETACH);
+        if (mounted_)
+            umount2(folder_.constData(), MNT_DETACH);
     }
 
     PrivateMount(const PrivateMount&) = delete;
     PrivateMount& operator=(const PrivateMount&) = delete;
 
     //! Why the disk is not there; empty when it is.
-    const QString& failure() const { return m_failure; }
+    const QString& failure() const { return failure_; }
 
     //! Makes the disk read-only, as a write-protected medium is.
     bool makeReadOnly()
     {
-        return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        return mount(nullptr, folder_.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
     //! Fills the disk to the last byte it takes, with a file `filler` on it.
     void fill() const
     {
-        QFile filler(QString::fromLocal8Bit(m_folder) + "/filler");
+        QFile filler(QString::fromLocal8Bit(folder_) + "/filler");
         filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         const QByteArray block(4096, 'x');
         while (filler.write(block) > 0) {}
@@ -63,9 +63,9 @@ public:
     }
 
 private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-    QString m_failure;
+    QByteArray folder_;
+    bool mounted_ = false;
+    QString failure_;
 };
 
 } // namespace tw::test

@@ -119,44 +119,44 @@ protected:
     void TearDown() override
     {
         // The fault goes before the folder is cleaned up: the limit, the user, then the disk.
-        m_stage.sizeLimit.reset();
-        m_stage.user.reset();
-        m_stage.disk.reset();
+        stage_.sizeLimit.reset();
+        stage_.user.reset();
+        stage_.disk.reset();
         FileFixture::TearDown();
     }
 
-    Stage m_stage;
+    Stage stage_;
 };
 
 TEST_P(SaveFailure, TellsTheKindAndLeavesTheOldMelodyAndTheDocumentAsTheyWere)
 {
-    m_stage.root = folder();
-    m_stage.folder = folder();
-    if (const QString skip = GetParam().arrange(m_stage); !skip.isEmpty())
+    stage_.root = folder();
+    stage_.folder = folder();
+    if (const QString skip = GetParam().arrange(stage_); !skip.isEmpty())
         GTEST_SKIP() << skip.toStdString();
-    if (m_stage.target.isEmpty())
-        m_stage.target = m_stage.folder + "/song.tun";
-    QDir().mkpath(m_stage.folder);
+    if (stage_.target.isEmpty())
+        stage_.target = stage_.folder + "/song.tun";
+    QDir().mkpath(stage_.folder);
     if (GetParam().oldFile)
-        writeFile(m_stage.target, kOldMelody);
+        writeFile(stage_.target, kOldMelody);
     if (GetParam().arm) {
-        if (const QString skip = GetParam().arm(m_stage); !skip.isEmpty())
+        if (const QString skip = GetParam().arm(stage_); !skip.isEmpty())
             GTEST_SKIP() << skip.toStdString();
     }
-    const QStringList entriesBefore = entriesOf(m_stage.folder);
+    const QStringList entriesBefore = entriesOf(stage_.folder);
     enterThreeRows();
     typeTitle(QStringLiteral("新しい曲"));
     const Document before = document();
 
-    saveAs(m_stage.target);
+    saveAs(stage_.target);
 
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back(), GetParam().message);
     EXPECT_EQ(messages.shown().size(), GetParam().oldFile ? 2u : 1u);  // after the overwrite question
     EXPECT_EQ(document(), before);
     if (GetParam().oldFile)
-        EXPECT_EQ(contentOf(m_stage.target), kOldMelody);
-    EXPECT_EQ(entriesOf(m_stage.folder), entriesBefore);
+        EXPECT_EQ(contentOf(stage_.target), kOldMelody);
+    EXPECT_EQ(entriesOf(stage_.folder), entriesBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(, SaveFailure, ::testing::ValuesIn(kFaults),

@@ -19,20 +19,20 @@ public:
         if (geteuid() != 0)
             return;
         if (setresgid(gid(), gid(), 0) != 0) {
-            m_failure = QStringLiteral("cannot switch to the group of nobody");
+            failure_ = QStringLiteral("cannot switch to the group of nobody");
             return;
         }
         if (setresuid(uid(), uid(), 0) != 0) {
             setresgid(0, 0, 0);
-            m_failure = QStringLiteral("cannot switch to the user nobody");
+            failure_ = QStringLiteral("cannot switch to the user nobody");
             return;
         }
-        m_switched = true;
+        switched_ = true;
     }
 
     ~UnprivilegedUser()
     {
-        if (m_switched) {
+        if (switched_) {
             setresuid(0, 0, 0);
             setresgid(0, 0, 0);
         }
@@ -42,7 +42,7 @@ public:
     UnprivilegedUser& operator=(const UnprivilegedUser&) = delete;
 
     //! Why permissions would not bind this process; empty when they do.
-    const QString& failure() const { return m_failure; }
+    const QString& failure() const { return failure_; }
     //! The user that permissions bind, and its group: nobody for root, else the process's own.
     static uid_t uid()
     {
@@ -60,8 +60,8 @@ public:
     }
 
 private:
-    bool m_switched = false;
-    QString m_failure;
+    bool switched_ = false;
+    QString failure_;
 };
 
 } // namespace tw::test

@@ -42,44 +42,44 @@ struct Shown {
 //! box that comes up over it is noted and closed, so no test can hang on one.
 class DialogDriver {
 public:
-    explicit DialogDriver(std::function<void(QFileDialog&)> act) : m_act(std::move(act))
+    explicit DialogDriver(std::function<void(QFileDialog&)> act) : act_(std::move(act))
     {
         // A timer of its own: one left over must not fire into the next test's dialog.
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(20);
     }
 
-    const Shown& shown() const { return m_shown; }
+    const Shown& shown() const { return shown_; }
 
 private:
     void poll()
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            m_shown.questionAsked = true;
+            shown_.questionAsked = true;
             box->reject();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !m_acted) {
-            m_acted = true;
-            m_shown.filters = dialog->nameFilters();
-            m_shown.folder = dialog->directory().absolutePath();
-            m_shown.name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-            m_shown.fileMode = dialog->fileMode();
-            m_act(*dialog);
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !acted_) {
+            acted_ = true;
+            shown_.filters = dialog->nameFilters();
+            shown_.folder = dialog->directory().absolutePath();
+            shown_.name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            shown_.fileMode = dialog->fileMode();
+            act_(*dialog);
         }
         // Until the dialog has come and gone; a dialog that never does fails the test, not hangs it.
-        if ((m_acted && !modal) || ++m_polls >= kMaxPolls) {
-            m_timer.stop();
+        if ((acted_ && !modal) || ++polls_ >= kMaxPolls) {
+            timer_.stop();
             if (modal)
                 modal->close();
         }
     }
 
     static constexpr int kMaxPolls = 500;
-    std::function<void(QFileDialog&)> m_act;
-    QTimer m_timer;
-    Shown m_shown;
-    bool m_acted = false;
-    int m_polls = 0;
+    std::function<void(QFileDialog&)> act_;
+    QTimer timer_;
+    Shown shown_;
+    bool acted_ = false;
+    int polls_ = 0;
 };
 
 //! Types a name into the dialog's name field and confirms it.

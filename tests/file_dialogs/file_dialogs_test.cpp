@@ -31,29 +31,29 @@ protected:
     void SetUp() override
     {
         application();
-        ASSERT_TRUE(m_folder.isValid());
-        QDir(m_folder.path()).mkpath(QStringLiteral("songs"));
-        QFile existing(m_folder.filePath(QStringLiteral("songs/old.tun")));
+        ASSERT_TRUE(folder_.isValid());
+        QDir(folder_.path()).mkpath(QStringLiteral("songs"));
+        QFile existing(folder_.filePath(QStringLiteral("songs/old.tun")));
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-        QDir::setCurrent(m_folder.path());
+        QDir::setCurrent(folder_.path());
     }
-    void TearDown() override { QDir::setCurrent(m_previous); }
+    void TearDown() override { QDir::setCurrent(previous_); }
 
-    QString root() const { return m_folder.path(); }
-    QString path(const QString& name) const { return m_folder.filePath(name); }
+    QString root() const { return folder_.path(); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
 
-    gui::FileDialogs m_dialogs{nullptr};
+    gui::FileDialogs dialogs_{nullptr};
 
 private:
-    QString m_previous = QDir::currentPath();
-    QTemporaryDir m_folder;
+    QString previous_ = QDir::currentPath();
+    QTemporaryDir folder_;
 };
 
 TEST_F(FileDialogsTest, TheSaveDialogOffersTheNameAndGivesBackWhatWasTypedWithoutExtension)
 {
     DialogDriver driver(choose(QStringLiteral("song")));
 
-    const QString chosen = m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"),
+    const QString chosen = dialogs_.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"),
                                                     QStringLiteral("Song- A-B-mid"));
 
     EXPECT_EQ(driver.shown().filters, QStringList{"(*.tun)"});
@@ -67,7 +67,7 @@ TEST_F(FileDialogsTest, TheSaveDialogLeavesTheOverwriteQuestionToTheCommand)
 {
     DialogDriver driver(choose(QStringLiteral("old.tun")));
 
-    const QString chosen = m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), {});
+    const QString chosen = dialogs_.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), {});
 
     EXPECT_FALSE(driver.shown().questionAsked);
     EXPECT_EQ(chosen, path("songs/old.tun"));
@@ -76,16 +76,16 @@ TEST_F(FileDialogsTest, TheSaveDialogLeavesTheOverwriteQuestionToTheCommand)
 TEST_F(FileDialogsTest, TheNextDialogOfEitherKindStartsInTheChosenFilesFolder)
 {
     DialogDriver opening(choose(QStringLiteral("songs/old.tun")));
-    const QString opened = m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), m_dialogs.currentFolder());
+    const QString opened = dialogs_.showOpenDialog(QStringLiteral("(*.tun)"), dialogs_.currentFolder());
 
     EXPECT_EQ(opening.shown().filters, QStringList{"(*.tun)"});
     EXPECT_EQ(opening.shown().folder, root());
     EXPECT_EQ(opening.shown().fileMode, QFileDialog::ExistingFile);
     EXPECT_EQ(opened, path("songs/old.tun"));
-    EXPECT_EQ(m_dialogs.currentFolder(), path("songs"));
+    EXPECT_EQ(dialogs_.currentFolder(), path("songs"));
 
     DialogDriver saving(cancel);
-    m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), m_dialogs.currentFolder(), {});
+    dialogs_.showSaveDialog(QStringLiteral("(*.tun)"), dialogs_.currentFolder(), {});
     EXPECT_EQ(saving.shown().folder, path("songs"));
 }
 
@@ -93,7 +93,7 @@ TEST_F(FileDialogsTest, CancelGivesTheEmptyTextAndKeepsTheCurrentFolder)
 {
     DialogDriver driver(cancel);
 
-    EXPECT_EQ(m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), path("songs")), "");
+    EXPECT_EQ(dialogs_.showOpenDialog(QStringLiteral("(*.tun)"), path("songs")), "");
     EXPECT_EQ(QDir::currentPath(), root());
 }
 
@@ -122,11 +122,11 @@ TEST_F(FileDialogsTest, BothDialogsSpeakJapaneseAndShowTheirColumnsWhole)
     Seen saving;
     {
         DialogDriver driver(look(opening));
-        m_dialogs.showOpenDialog(QStringLiteral("(*.tun)"), path("songs"));
+        dialogs_.showOpenDialog(QStringLiteral("(*.tun)"), path("songs"));
     }
     {
         DialogDriver driver(look(saving));
-        m_dialogs.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), QStringLiteral("曲"));
+        dialogs_.showSaveDialog(QStringLiteral("(*.tun)"), path("songs"), QStringLiteral("曲"));
     }
 
     for (const Seen* seen : {&opening, &saving}) {
@@ -156,10 +156,10 @@ class StartFolder : public ::testing::TestWithParam<StartCase> {
 protected:
     void TearDown() override
     {
-        m_user.reset();
-        restore("HOME", m_oldHome);
-        restore("XDG_CONFIG_HOME", m_oldConfig);
-        chmod(m_home.filePath("program").toLocal8Bit().constData(), 0755);
+        user_.reset();
+        restore("HOME", oldHome_);
+        restore("XDG_CONFIG_HOME", oldConfig_);
+        chmod(home_.filePath("program").toLocal8Bit().constData(), 0755);
     }
 
     static void restore(const char* name, const std::optional<QByteArray>& value)
@@ -174,17 +174,17 @@ protected:
         return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
     }
 
-    QTemporaryDir m_home;
-    std::optional<QByteArray> m_oldHome = valueOf("HOME");
-    std::optional<QByteArray> m_oldConfig = valueOf("XDG_CONFIG_HOME");
-    std::optional<UnprivilegedUser> m_user;
+    QTemporaryDir home_;
+    std::optional<QByteArray> oldHome_ = valueOf("HOME");
+    std::optional<QByteArray> oldConfig_ = valueOf("XDG_CONFIG_HOME");
+    std::optional<UnprivilegedUser> user_;
 };
 
 TEST_P(StartFolder, IsTheProgramFolderWhereTheUserMayWriteElseDocumentsElseHome)
 {
     // Everything readable for the ordinary user the test becomes; only the program folder's
     // write permission differs.
-    QDir home(m_home.path());
+    QDir home(home_.path());
     home.mkpath(QStringLiteral("program"));
     if (GetParam().documentsExist)
         home.mkpath(QStringLiteral("Documents"));
@@ -193,7 +193,7 @@ TEST_P(StartFolder, IsTheProgramFolderWhereTheUserMayWriteElseDocumentsElseHome)
     // A home of the test's own, without a user-dirs file naming another documents folder.
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
-    if (const QString failure = m_user.emplace().failure(); !failure.isEmpty())
+    if (const QString failure = user_.emplace().failure(); !failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
 
     const QString expected = *GetParam().expected ? home.filePath(GetParam().expected) : home.path();

@@ -27,7 +27,7 @@ namespace {
 class WindowRoundTrip : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(gui::loadAndActivate(window)); }
-    void TearDown() override { QDir::setCurrent(m_previous); }
+    void TearDown() override { QDir::setCurrent(previous_); }
 
     //! The desktop's own file dialogs; a scripted message box and MIDI output.
     gui::MainWindow::Services services()
@@ -82,7 +82,7 @@ protected:
     QTemporaryDir folder;
 
 private:
-    QString m_previous = QDir::currentPath();
+    QString previous_ = QDir::currentPath();
 };
 
 TEST_F(WindowRoundTrip, AMelodySavedAndOpenedAgainComesBackAsItWas)

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LineSplitting, ::testing::Values(
 // character of a file is cut between two reads somewhere.
 class OneByteAtATime : public QIODevice {
 public:
-    explicit OneByteAtATime(QByteArray content) : m_content(std::move(content))
+    explicit OneByteAtATime(QByteArray content) : content_(std::move(content))
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
@@ -102,16 +102,16 @@ public:
 protected:
     qint64 readData(char* data, qint64) override
     {
-        if (m_next == m_content.size())
+        if (next_ == content_.size())
             return 0;
-        *data = m_content[m_next++];
+        *data = content_[next_++];
         return 1;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    QByteArray m_content;
-    qsizetype m_next = 0;
+    QByteArray content_;
+    qsizetype next_ = 0;
 };
 
 TEST(ReadMelodyFile, ReadsTheSameWhateverPiecesTheBytesArriveIn)

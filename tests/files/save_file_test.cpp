@@ -28,13 +28,13 @@ QByteArray contentOf(const QString& path)
 
 class SaveFile : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return m_folder.filePath(name); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
     QStringList entries() const
     {
-        return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
-    QTemporaryDir m_folder;
+    QTemporaryDir folder_;
 };
 
 TEST_F(SaveFile, CreatesAndReplacesTheFile)
@@ -63,7 +63,7 @@ TEST_F(SaveFile, ReportsAPathThatCannotBeAFileAsAPathError)
 {
     ASSERT_TRUE(saveFile(path("plain"), writing("x")));
     const WriteError pathError{WriteErrorKind::PathAccess, 75};
-    for (const QString& target : {path("missing/a.tun"), path("plain/a.tun"), m_folder.path()}) {
+    for (const QString& target : {path("missing/a.tun"), path("plain/a.tun"), folder_.path()}) {
         const auto result = saveFile(target, writing("x"));
         ASSERT_FALSE(result.has_value()) << target.toStdString();
         EXPECT_EQ(result.error(), pathError) << target.toStdString();

@@ -143,24 +143,24 @@ protected:
     void TearDown() override
     {
         // The fault goes before the folder is removed: the limit, the user, then the disk.
-        m_stage.sizeLimit.reset();
-        m_stage.user.reset();
-        m_stage.disk.reset();
+        stage_.sizeLimit.reset();
+        stage_.user.reset();
+        stage_.disk.reset();
         SendFixture::TearDown();
     }
 
-    QTemporaryDir m_root;
-    Stage m_stage;
+    QTemporaryDir root_;
+    Stage stage_;
 };
 
 TEST_P(SendFailure, TellsTheKindAndStopsBeforeTheConfirmation)
 {
-    m_stage.root = m_root.path();
-    m_stage.folder = m_root.path();
+    stage_.root = root_.path();
+    stage_.folder = root_.path();
     loadRows({53, 0, 991});
-    if (const QString skip = GetParam().arrange(m_stage); !skip.isEmpty())
+    if (const QString skip = GetParam().arrange(stage_); !skip.isEmpty())
         GTEST_SKIP() << skip.toStdString();
-    transfer.folder = m_stage.folder + "/";
+    transfer.folder = stage_.folder + "/";
 
     editor.mnuSent_Click();
 
@@ -168,8 +168,8 @@ TEST_P(SendFailure, TellsTheKindAndStopsBeforeTheConfirmation)
     EXPECT_EQ(transfer.sendingWindowShows, 0);
     EXPECT_TRUE(transfer.played.empty());
     EXPECT_TRUE(editor.Idle);
-    if (!m_stage.victim.isEmpty())
-        EXPECT_EQ(bytesOf(m_stage.victim), kOthersBytes);
+    if (!stage_.victim.isEmpty())
+        EXPECT_EQ(bytesOf(stage_.victim), kOthersBytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(, SendFailure, ::testing::ValuesIn(kFaults),

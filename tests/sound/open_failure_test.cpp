@@ -36,19 +36,19 @@ public:
     explicit ScopedPulseServer(const QByteArray& address)
     {
         if (qEnvironmentVariableIsSet("PULSE_SERVER"))
-            m_previous = qgetenv("PULSE_SERVER");
+            previous_ = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", address);
     }
     ~ScopedPulseServer()
     {
-        if (m_previous)
-            qputenv("PULSE_SERVER", *m_previous);
+        if (previous_)
+            qputenv("PULSE_SERVER", *previous_);
         else
             qunsetenv("PULSE_SERVER");
     }
 
 private:
-    std::optional<QByteArray> m_previous;
+    std::optional<QByteArray> previous_;
 };
 
 //! Listens at `path`, taking connections into the backlog and never answering,
@@ -92,16 +92,16 @@ class WithoutAWorkingServer : public testing::TestWithParam<ServerCase> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        const QString socket = m_dir.filePath(QStringLiteral("pulse.sock"));
+        ASSERT_TRUE(dir_.isValid());
+        const QString socket = dir_.filePath(QStringLiteral("pulse.sock"));
         if (GetParam().server == Server::Frozen)
             freezeServerAt(socket);
-        m_server.emplace("unix:" + QFile::encodeName(socket));
+        server_.emplace("unix:" + QFile::encodeName(socket));
     }
 
     QString writeWave() const
     {
-        const QString path = m_dir.filePath(QStringLiteral("temp.wav"));
+        const QString path = dir_.filePath(QStringLiteral("temp.wav"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return {};
@@ -111,8 +111,8 @@ protected:
         return path;
     }
 
-    QTemporaryDir m_dir;
-    std::optional<ScopedPulseServer> m_server;
+    QTemporaryDir dir_;
+    std::optional<ScopedPulseServer> server_;
 };
 
 TEST_P(WithoutAWorkingServer, TheMidiOutputFailsQuicklyAndStaysSilent)

@@ -30,21 +30,21 @@ class RealSound : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_server.emplace();
-        if (!m_server->whyNotRunning().isEmpty())
-            GTEST_SKIP() << "no private PulseAudio server: " << m_server->whyNotRunning().toStdString();
+        server_.emplace();
+        if (!server_->whyNotRunning().isEmpty())
+            GTEST_SKIP() << "no private PulseAudio server: " << server_->whyNotRunning().toStdString();
         if (!startRecording())
             GTEST_SKIP() << "the private server's monitor cannot be recorded (parec)";
     }
 
     bool startRecording()
     {
-        m_recorder.emplace();
-        return m_recorder->start();
+        recorder_.emplace();
+        return recorder_->start();
     }
 
-    std::optional<PrivatePulseServer> m_server;
-    std::optional<MonitorRecorder> m_recorder; // after the server: it stops recording before the server ends
+    std::optional<PrivatePulseServer> server_;
+    std::optional<MonitorRecorder> recorder_; // after the server: it stops recording before the server ends
 };
 
 double msBetween(SteadyClock::time_point from, SteadyClock::time_point to)
@@ -80,11 +80,11 @@ constexpr double kLengthToleranceMs = 4.0;
 class WakeUpProbe {
 public:
     WakeUpProbe()
-        : m_thread([this] {
+        : thread_([this] {
             auto next = SteadyClock::now();
-            while (!m_stopping) {
+            while (!stopping_) {
                 std::this_thread::sleep_until(next += 1ms);
-                m_worstMs = std::max(m_worstMs.load(), msBetween(next, SteadyClock::now()));
+                worstMs_ = std::max(worstMs_.load(), msBetween(next, SteadyClock::now()));
             }
         })
     {
@@ -92,16 +92,16 @@ public:
     ~WakeUpProbe() { stop(); }
     double stop()
     {
-        m_stopping = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_worstMs;
+        stopping_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        return worstMs_;
     }
 
 private:
-    std::atomic<bool> m_stopping{false};
-    std::atomic<double> m_worstMs{0};
-    std::thread m_thread;
+    std::atomic<bool> stopping_{false};
+    std::atomic<double> worstMs_{0};
+    std::thread thread_;
 };
 
 struct PlayResult {
@@ -196,7 +196,7 @@ TEST_F(RealSound, AMelodyThroughTheMidiOutputKeepsItsRhythmAndPitch)
         if (play > 1) {
             ASSERT_TRUE(startRecording());
         }
-        const PlayResult result = playTune(*m_recorder);
+        const PlayResult result = playTune(*recorder_);
         if (result.faults.empty())
             return;
         faults += "\nplay " + std::to_string(play) + " (timer up to " + std::to_string(result.worstWakeUpMs)
@@ -231,7 +231,7 @@ TEST_F(RealSound, EveryKeyOfTheStartUpToneSoundsThroughTheMidiOutput)
     }
     std::this_thread::sleep_for(300ms);
     midi.close();
-    const auto recording = m_recorder->stop();
+    const auto recording = recorder_->stop();
 
     // The notes are where the messages were sent, counted from where the
     // first key was heard. A key that stays silent leaves only the fading
@@ -281,8 +281,8 @@ TEST_F(RealSound, AServerThatGoesAwayWhilePlayingIsOnlyLogged)
     midi.shortMessage(noteOnMessage(72));
     std::this_thread::sleep_for(200ms);
 
-    m_recorder->stop();
-    m_server->stop();
+    recorder_->stop();
+    server_->stop();
     for (int key = 5; key <= 29; ++key) {
         midi.shortMessage(noteOffMessage(key + 59));
         midi.shortMessage(noteOnMessage(key + 60));
@@ -335,7 +335,7 @@ TEST_F(RealSound, TheWavePlayerReturnsWhenTheLastBurstHasBeenHeard)
     const auto returned = SteadyClock::now();
     ASSERT_TRUE(played.has_value()) << played.error().toStdString();
     std::this_thread::sleep_for(200ms);
-    const auto recording = m_recorder->stop();
+    const auto recording = recorder_->stop();
 
     const auto bursts = findNotes(recording, 0.1f * peakOf(recording));
     ASSERT_EQ(bursts.size(), 3u);
@@ -345,7 +345,7 @@ TEST_F(RealSound, TheWavePlayerReturnsWhenTheLastBurstHasBeenHeard)
             EXPECT_NEAR(bursts[i].startMs - bursts[i - 1].startMs, 200.0, 1.0) << "burst " << i + 1;
         }
     }
-    const auto lastHeard = m_recorder->heardNoLaterThan(std::size_t(bursts.back().endMs * MonitorRecorder::kRate / 1000));
+    const auto lastHeard = recorder_->heardNoLaterThan(std::size_t(bursts.back().endMs * MonitorRecorder::kRate / 1000));
     // Drain returns once the end has been heard (a few milliseconds after it
     // here); a player that returned a buffer early would cut the signal short.
     EXPECT_GT(msBetween(lastHeard, returned), -5.0);
@@ -361,8 +361,8 @@ TEST_F(RealSound, TheWavePlayerReportsAServerThatGoesAwayWhilePlaying)
     PulseWavePlayer player;
     auto playing = std::async(std::launch::async, [&] { return player.play(wave); });
     std::this_thread::sleep_for(500ms);
-    m_recorder->stop();
-    m_server->stop();
+    recorder_->stop();
+    server_->stop();
     const auto gone = SteadyClock::now();
     const auto played = playing.get();
     EXPECT_LT(SteadyClock::now() - gone, 1000ms) << "it waited for a sound that could not be heard";

@@ -10,31 +10,31 @@ class FailDevice : public QIODevice {
 public:
     //! Opens the device; `content` is what reading hands out before the failure.
     explicit FailDevice(qint64 failAfter, QByteArray content = {})
-        : m_failAfter(failAfter), m_content(std::move(content))
+        : failAfter_(failAfter), content_(std::move(content))
     {
         open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     }
 
     bool isSequential() const override { return true; }
-    const QByteArray& written() const { return m_written; }
+    const QByteArray& written() const { return written_; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        const qint64 count = std::min({maxSize, m_failAfter - m_read, m_content.size() - m_read});
+        const qint64 count = std::min({maxSize, failAfter_ - read_, content_.size() - read_});
         if (count <= 0)
-            return m_read < m_content.size() ? fail() : 0;
-        std::copy_n(m_content.constData() + m_read, count, data);
-        m_read += count;
+            return read_ < content_.size() ? fail() : 0;
+        std::copy_n(content_.constData() + read_, count, data);
+        read_ += count;
         return count;
     }
 
     qint64 writeData(const char* data, qint64 size) override
     {
-        const qint64 count = std::min(size, m_failAfter - m_written.size());
+        const qint64 count = std::min(size, failAfter_ - written_.size());
         if (count <= 0)
             return fail();
-        m_written.append(data, count);
+        written_.append(data, count);
         return count;
     }
 
@@ -45,8 +45,8 @@ private:
         return -1;
     }
 
-    qint64 m_failAfter;
-    QByteArray m_content;
-    qint64 m_read = 0;
-    QByteArray m_written;
+    qint64 failAfter_;
+    QByteArray content_;
+    qint64 read_ = 0;
+    QByteArray written_;
 };

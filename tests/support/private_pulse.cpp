@@ -18,40 +18,40 @@ QString script()
 
 PrivatePulseServer::PrivatePulseServer()
 {
-    if (!m_dir.isValid()) {
-        m_whyNot = QStringLiteral("no temporary folder for the private sound server");
+    if (!dir_.isValid()) {
+        whyNot_ = QStringLiteral("no temporary folder for the private sound server");
         return;
     }
     QProcess start;
-    start.start(script(), {QStringLiteral("start"), m_dir.path()});
+    start.start(script(), {QStringLiteral("start"), dir_.path()});
     if (!start.waitForFinished(kScriptTimeoutMs) || start.exitStatus() != QProcess::NormalExit
         || start.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(start.readAllStandardError()).trimmed();
-        m_whyNot = said.isEmpty() ? QStringLiteral("pulse-test-server did not start: %1").arg(start.errorString()) : said;
+        whyNot_ = said.isEmpty() ? QStringLiteral("pulse-test-server did not start: %1").arg(start.errorString()) : said;
         return;
     }
-    m_running = true;
+    running_ = true;
     const QByteArray line = start.readAllStandardOutput().trimmed();
     if (qEnvironmentVariableIsSet("PULSE_SERVER"))
-        m_previousServer = qgetenv("PULSE_SERVER");
+        previousServer_ = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", line.mid(line.indexOf('=') + 1));
 }
 
 PrivatePulseServer::~PrivatePulseServer()
 {
     stop();
-    if (m_previousServer)
-        qputenv("PULSE_SERVER", *m_previousServer);
+    if (previousServer_)
+        qputenv("PULSE_SERVER", *previousServer_);
     else
         qunsetenv("PULSE_SERVER");
 }
 
 void PrivatePulseServer::stop()
 {
-    if (!m_running)
+    if (!running_)
         return;
-    m_running = false;
-    QProcess::execute(script(), {QStringLiteral("stop"), m_dir.path()});
+    running_ = false;
+    QProcess::execute(script(), {QStringLiteral("stop"), dir_.path()});
 }
 
 MonitorRecorder::~MonitorRecorder()
@@ -63,7 +63,7 @@ bool MonitorRecorder::start()
 {
     std::promise<bool> started;
     std::future<bool> firstBytes = started.get_future();
-    m_thread = std::thread(&MonitorRecorder::run, this, std::move(started));
+    thread_ = std::thread(&MonitorRecorder::run, this, std::move(started));
     if (firstBytes.wait_for(std::chrono::seconds(3)) == std::future_status::ready && firstBytes.get())
         return true;
     stop();
@@ -79,7 +79,7 @@ void MonitorRecorder::run(std::promise<bool> started)
                  QStringLiteral("--channels=1"), QStringLiteral("--raw")});
     bool promised = false;
     if (parec.waitForStarted()) {
-        while (!m_stopping) {
+        while (!stopping_) {
             if (!parec.waitForReadyRead(20)) {
                 if (parec.state() != QProcess::Running)
                     break;
@@ -87,9 +87,9 @@ void MonitorRecorder::run(std::promise<bool> started)
             }
             const QByteArray piece = parec.readAllStandardOutput();
             const auto arrived = SteadyClock::now();
-            std::lock_guard lock(m_mutex);
-            m_bytes += piece;
-            m_arrivals.emplace_back(std::size_t(m_bytes.size() / 2), arrived);
+            std::lock_guard lock(mutex_);
+            bytes_ += piece;
+            arrivals_.emplace_back(std::size_t(bytes_.size() / 2), arrived);
             if (!promised && !piece.isEmpty()) {
                 started.set_value(true);
                 promised = true;
@@ -106,21 +106,21 @@ void MonitorRecorder::run(std::promise<bool> started)
 
 std::vector<float> MonitorRecorder::stop()
 {
-    m_stopping = true;
-    if (m_thread.joinable())
-        m_thread.join();
-    std::lock_guard lock(m_mutex);
-    std::vector<float> samples(std::size_t(m_bytes.size() / 2));
+    stopping_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    std::lock_guard lock(mutex_);
+    std::vector<float> samples(std::size_t(bytes_.size() / 2));
     for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = qFromLittleEndian<qint16>(m_bytes.constData() + 2 * i) / 32768.0f;
+        samples[i] = qFromLittleEndian<qint16>(bytes_.constData() + 2 * i) / 32768.0f;
     return samples;
 }
 
 SteadyClock::time_point MonitorRecorder::heardNoLaterThan(std::size_t index) const
 {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(mutex_);
     auto bound = SteadyClock::time_point::max();
-    for (const auto& [count, arrived] : m_arrivals) {
+    for (const auto& [count, arrived] : arrivals_) {
         if (count <= index)
             continue;
         const auto after = std::chrono::duration_cast<SteadyClock::duration>(
@@ -132,14 +132,14 @@ SteadyClock::time_point MonitorRecorder::heardNoLaterThan(std::size_t index) con
 
 double MonitorRecorder::samplesPerSecond() const
 {
-    std::lock_guard lock(m_mutex);
-    if (m_arrivals.size() < 100)
+    std::lock_guard lock(mutex_);
+    if (arrivals_.size() < 100)
         return kRate;
     // Least squares of sample count over arrival time: each piece comes a
     // little late, but over seconds of pieces the slope is the sink's rate.
-    const SteadyClock::time_point first = m_arrivals.front().second;
+    const SteadyClock::time_point first = arrivals_.front().second;
     double n = 0, st = 0, ss = 0, stt = 0, sts = 0;
-    for (const auto& [count, arrived] : m_arrivals) {
+    for (const auto& [count, arrived] : arrivals_) {
         const double t = std::chrono::duration<double>(arrived - first).count();
         const double c = double(count);
         n += 1;

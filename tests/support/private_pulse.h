@@ -29,15 +29,15 @@ public:
     PrivatePulseServer& operator=(const PrivatePulseServer&) = delete;
 
     //! Empty when the server runs; otherwise why it could not start (for GTEST_SKIP).
-    const QString& whyNotRunning() const { return m_whyNot; }
+    const QString& whyNotRunning() const { return whyNot_; }
     //! Stops the server now, as a crash of the user's sound server would.
     void stop();
 
 private:
-    QTemporaryDir m_dir;
-    QString m_whyNot;
-    std::optional<QByteArray> m_previousServer;
-    bool m_running = false;
+    QTemporaryDir dir_;
+    QString whyNot_;
+    std::optional<QByteArray> previousServer_;
+    bool running_ = false;
 };
 
 //! Records the private server's sink as 16-bit mono at 48000 samples a second,
@@ -66,12 +66,12 @@ public:
 private:
     void run(std::promise<bool> started);
 
-    std::thread m_thread;
-    std::atomic<bool> m_stopping{false};
-    mutable std::mutex m_mutex;
-    QByteArray m_bytes;
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    mutable std::mutex mutex_;
+    QByteArray bytes_;
     //! Sample count after each piece, and when that piece arrived.
-    std::vector<std::pair<std::size_t, SteadyClock::time_point>> m_arrivals;
+    std::vector<std::pair<std::size_t, SteadyClock::time_point>> arrivals_;
 };
 
 } // namespace tw::test

@@ -32,18 +32,18 @@ public:
         if (handle == iconv_t(-1))
             qFatal("Code page 932 conversion is not available (iconv %s to %s); "
                    "the C library's gconv modules are missing", from, to);
-        m_handle.reset(handle);
+        handle_.reset(handle);
     }
 
     iconv_t reset()
     {
-        const auto handle = static_cast<iconv_t>(m_handle.get());
+        const auto handle = static_cast<iconv_t>(handle_.get());
         iconv(handle, nullptr, nullptr, nullptr, nullptr);
         return handle;
     }
 
 private:
-    std::unique_ptr<void, IconvCloser> m_handle;
+    std::unique_ptr<void, IconvCloser> handle_;
 };
 
 iconv_t decoder()
@@ -101,19 +101,19 @@ QString decode(QByteArrayView bytes)
 QString Decoder::decode(QByteArrayView piece)
 {
     QString out;
-    if (m_pending.isEmpty()) {
-        m_pending = decodeInto(piece, out);
+    if (pending_.isEmpty()) {
+        pending_ = decodeInto(piece, out);
     } else {
-        QByteArray joined = std::exchange(m_pending, {});
+        QByteArray joined = std::exchange(pending_, {});
         joined.append(piece);
-        m_pending = decodeInto(joined, out);
+        pending_ = decodeInto(joined, out);
     }
     return out;
 }
 
 QString Decoder::finish()
 {
-    return QString(std::exchange(m_pending, {}).size(), QChar::ReplacementCharacter);
+    return QString(std::exchange(pending_, {}).size(), QChar::ReplacementCharacter);
 }
 
 QByteArray encode(QStringView text)

@@ -30,7 +30,7 @@ public:
     QString finish();
 
 private:
-    QByteArray m_pending;   //!< the start of a character cut off at the end of the last piece
+    QByteArray pending_;   //!< the start of a character cut off at the end of the last piece
 };
 
 } // namespace tw::cp932

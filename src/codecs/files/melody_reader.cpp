@@ -31,8 +31,8 @@ public:
     bool feed(QStringView text, Take&& take)
     {
         qsizetype pos = 0;
-        if (m_afterCr && !text.isEmpty()) {
-            m_afterCr = false;
+        if (afterCr_ && !text.isEmpty()) {
+            afterCr_ = false;
             if (text.front() == u'\n')
                 pos = 1;
         }
@@ -43,11 +43,11 @@ public:
                 return true;
             }
             keep(text.sliced(pos, cr - pos));
-            if (!take(std::exchange(m_line, {})))
+            if (!take(std::exchange(line_, {})))
                 return false;
             pos = cr + 1;
             if (pos == text.size())
-                m_afterCr = true;
+                afterCr_ = true;
             else if (text[pos] == u'\n')
                 ++pos;
         }
@@ -58,18 +58,18 @@ public:
     template <typename Take>
     void finish(Take&& take)
     {
-        if (!m_line.isEmpty())
-            take(std::exchange(m_line, {}));
+        if (!line_.isEmpty())
+            take(std::exchange(line_, {}));
     }
 
 private:
     void keep(QStringView part)
     {
-        m_line.append(part.first(std::min(part.size(), kMaxLineLength - m_line.size())));
+        line_.append(part.first(std::min(part.size(), kMaxLineLength - line_.size())));
     }
 
-    QString m_line;
-    bool m_afterCr = false;
+    QString line_;
+    bool afterCr_ = false;
 };
 
 // Acts on the verdict of each line as the open command does, and collects its messages.
@@ -83,7 +83,7 @@ public:
                 [this](const line::EmptyRow&) { return addRow(kEmptyRow); },
                 [this](const line::Row& row) { return addRow(row.code); },
                 [this](const line::Tempo& tempo) {
-                    m_result.tempo = tempo.bpm;
+                    result_.tempo = tempo.bpm;
                     return true;
                 },
                 [this](const line::Title& title) {
@@ -91,7 +91,7 @@ public:
                     return true;
                 },
                 [this, &line](const line::Invalid&) {
-                    m_result.lastInvalidLine = line;
+                    result_.lastInvalidLine = line;
                     return true;
                 },
                 [](const line::Comment&) { return true; },
@@ -99,26 +99,26 @@ public:
             ParseMmlLine(line));
     }
 
-    MelodyReadResult finish() && { return std::move(m_result); }
+    MelodyReadResult finish() && { return std::move(result_); }
 
 private:
     void takeTitle(QStringView title)
     {
         if (titleTooWide(title))
-            m_result.titleCut = true;
-        m_result.title = cutTitleToLimit(title);
+            result_.titleCut = true;
+        result_.title = cutTitleToLimit(title);
     }
 
     bool addRow(RowCode code)
     {
-        m_result.rows.push_back(code);
-        if (m_result.rows.size() < std::size_t(kMaxRows))
+        result_.rows.push_back(code);
+        if (result_.rows.size() < std::size_t(kMaxRows))
             return true;
-        m_result.truncated = true;
+        result_.truncated = true;
         return false;
     }
 
-    MelodyReadResult m_result;
+    MelodyReadResult result_;
 };
 
 std::expected<MelodyReadResult, QString> readLines(QIODevice& device)

@@ -6,10 +6,10 @@
 
 #include "send_fixture.h"
 
-#include "file_commands/file_size_limit.h"
-#include "file_commands/private_mount.h"
-#include "file_commands/unprivileged_user.h"
-#include "file_commands/write_fault_messages.h"
+#include "core/file_commands/file_size_limit.h"
+#include "core/file_commands/private_mount.h"
+#include "core/file_commands/unprivileged_user.h"
+#include "core/file_commands/write_fault_messages.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // logic itself is proven by the editor's own tests.
 
 #include "codecs/score/row_text.h"
-#include "gui/main_window_fixture.h"
+#include "gui/shell/main_window_fixture.h"
 #include "gui/score_list_widget.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
-#include "gui/screenshot_window.h"
+#include "gui/shell/screenshot_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // the sound are scripted.
 
 #include "dialog_driver.h"
-#include "gui/main_window_fixture.h"
+#include "gui/shell/main_window_fixture.h"
 #include "support/printers.h"
 #include "support/recording_midi.h"
 #include "support/scripted_message_box.h"

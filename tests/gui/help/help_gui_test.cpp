@@ -1,7 +1,7 @@
 // The about box, the Help menu's desktop services and the decorations of the
 // real window, without a display.
 
-#include "gui/main_window_fixture.h"
+#include "gui/shell/main_window_fixture.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
 #include "tunewright/version.h"

@@ -5,7 +5,7 @@
 
 #include "core/editor.h"
 #include "gui/main_window.h"
-#include "gui/main_window_fixture.h"
+#include "gui/shell/main_window_fixture.h"
 #include "gui/score_list_widget.h"
 #include "support/printers.h"
 

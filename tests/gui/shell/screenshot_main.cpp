@@ -7,7 +7,7 @@
 #include "core/editor.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
-#include "gui/screenshot_window.h"
+#include "gui/shell/screenshot_window.h"
 #include "gui/splash_window.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // and the names, texts and tooltips of the controls.
 
 #include "gui/art/artwork.h"
-#include "gui/main_window_fixture.h"
+#include "gui/shell/main_window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -202,7 +202,9 @@ private:
     bool refusedBeyondLastRow();
     void makePending(int row, const Row& pending);
     void changeNote(int row, int key, int length);
-    void writeNote(int key, int length);
+    //! Writes a whole row (a note or a rest) at CurrentRow and moves on to the next row,
+    //! appending one where it was the end line; the entry ends.
+    void writeAndMoveOn(const Row& written, const CommandSettings& appended, const CommandSettings& onRow);
     void selectAfterEntry(int row);
     void returnToPendingRow(int caret);
     //! The fields a row code shows; a pending code shows what was known while it was pending.

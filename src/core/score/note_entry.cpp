@@ -67,21 +67,7 @@ void Editor::imgRest_MouseUp(int index, int button)
     if (refusedBeyondLastRow())
         return;
     // A rest replaces whatever the row held, a pending key or length included.
-    const int row = CurrentRow;
-    ScoreData[std::size_t(row)] = Row{RowCode(kRestBase + index)};
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
-    PutRowText(row, fields.mark, fields.pitch, fields.length);
-    CurrentRow = row + 1;
-    if (CurrentRow > EndRow) {
-        EndRow = CurrentRow;
-        ports_.list.insertItem(CurrentRow - 1, QString());
-        SetCommandStates(after::RestAppended);
-    } else {
-        SetCommandStates(after::RestOnRow);
-    }
-    selectAfterEntry(row);
-    ClearKeySelection();
-    ClearLengthSelection();
+    writeAndMoveOn(Row{RowCode(kRestBase + index)}, after::RestAppended, after::RestOnRow);
     Saved = false;
 }
 
@@ -99,7 +85,7 @@ void Editor::enterNoteHalf(NoteHalf half, int index)
     Saved = false;
     // With the other half chosen before, the note is complete.
     if (CurKey != kNoKey && CurLength != kNoLength) {
-        writeNote(CurKey, CurLength);
+        writeAndMoveOn(Row{RowCode(CurKey * 10 + CurLength)}, after::NoteAppended, after::NoteOnRow);
         return;
     }
     // Alone, the half makes the row wait for the other one, or replaces that half of a note.
@@ -147,24 +133,25 @@ void Editor::changeNote(int row, int key, int length)
     ClearLengthSelection();
 }
 
-void Editor::writeNote(int key, int length)
+void Editor::writeAndMoveOn(const Row& written, const CommandSettings& appended,
+                            const CommandSettings& onRow)
 {
     const int row = CurrentRow;
-    ScoreData[std::size_t(row)] = Row{RowCode(key * 10 + length)};
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
+    ScoreData[std::size_t(row)] = written;
+    const RowFields fields = fieldsForCode(written.code);
     PutRowText(row, fields.mark, fields.pitch, fields.length);
     CurrentRow = row + 1;
     if (CurrentRow > EndRow) {
         EndRow = CurrentRow;
         ports_.list.insertItem(CurrentRow - 1, QString());
-        SetCommandStates(after::NoteAppended);
+        SetCommandStates(appended);
     } else {
-        SetCommandStates(after::NoteOnRow);
+        SetCommandStates(onRow);
     }
     selectAfterEntry(row);
+    // The entry is over: no key or length stays chosen.
     ClearKeySelection();
     ClearLengthSelection();
-    EntryOpen = false;
 }
 
 void Editor::selectAfterEntry(int row)

@@ -6,14 +6,12 @@
 #include "sound/fluidsynth_midi_out.h"
 #include "sound/pulse_wave_player.h"
 #include "sound/sequenced_synth.h"
+#include "support/frozen_server.h"
 #include "support/sound_analysis.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <sys/socket.h>
-#include <sys/un.h>
 
 #include <chrono>
 #include <optional>
@@ -30,42 +28,8 @@ constexpr auto kServerLimit = 300ms;
 // Loading the soundfont and starting threads, on a busy machine, in a debug build.
 constexpr auto kSlack = 1200ms;
 
-//! Points PULSE_SERVER somewhere for the life of the object.
-class ScopedPulseServer {
-public:
-    explicit ScopedPulseServer(const QByteArray& address)
-    {
-        if (qEnvironmentVariableIsSet("PULSE_SERVER"))
-            previous_ = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", address);
-    }
-    ~ScopedPulseServer()
-    {
-        if (previous_)
-            qputenv("PULSE_SERVER", *previous_);
-        else
-            qunsetenv("PULSE_SERVER");
-    }
-
-private:
-    std::optional<QByteArray> previous_;
-};
-
-//! Listens at `path`, taking connections into the backlog and never answering,
-//! as a frozen sound server does. The socket stays open until the process ends:
-//! closing it would wake the abandoned connection attempt, perhaps while the
-//! process is ending.
-void freezeServerAt(const QString& path)
-{
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::copy(name.begin(), name.end(), address.sun_path);
-    if (listening < 0 || ::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-        || ::listen(listening, 8) != 0)
-        ADD_FAILURE() << "cannot listen on " << path.toStdString();
-}
+using test::freezeServerAt;
+using test::ScopedPulseServer;
 
 enum class Server { Absent, Frozen };
 

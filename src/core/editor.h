@@ -5,12 +5,12 @@
 // The window itself lives in the Qt shell, which forwards its events here;
 // the editor answers only through the ports.
 //
-// The handlers are defined in the subsystem folders, one file per group:
+// The handlers are defined in the subsystem folders of core/, one file per group:
 //   shell/    editor.cpp (start-up, reset, New, closing), command_states.cpp,
 //             toolbar.cpp, help_commands.cpp, animations.cpp
 //   score/    score_list.cpp, note_entry.cpp, title_tempo.cpp, edit_commands.cpp, undo.cpp
 //   files/    file_commands.cpp
-//   playback/ midi_messages.cpp, play_command.cpp, tone_menu.cpp
+//   playback/ note_output.cpp, play_command.cpp, tone_menu.cpp
 //   transfer/ send_command.cpp
 
 #include "codecs/score/row.h"

@@ -12,8 +12,9 @@ namespace tw {
 
 namespace {
 
-//! Channels the editor never sends on, one for each fill font (not 10, which
-//! General MIDI keeps for drums).
+//! Channels the editor never sends on, one for each fill font, counted from 0
+//! as the synthesizer counts them (not 9, MIDI channel 10, which General MIDI
+//! keeps for drums).
 constexpr std::array<int, 6> kFillChannels{15, 14, 13, 12, 11, 10};
 
 } // namespace

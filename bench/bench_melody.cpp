@@ -40,8 +40,7 @@ std::vector<double> nominalRowMs(const std::vector<RowCode>& rows)
 {
     std::vector<double> lengths;
     for (RowCode code : rows) {
-        const auto& durations = isRestCode(code) ? RestDurations : NoteDurations;
-        lengths.push_back(durations[std::size_t(lengthOf(code))] * kSixteenthMs);
+        lengths.push_back(sixteenthsOf(code) * kSixteenthMs);
     }
     return lengths;
 }

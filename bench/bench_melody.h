@@ -4,7 +4,7 @@
 // begins and ends with a message (a rest ends where the next note starts) and
 // the rests let each phrase fade before the next one is listened for.
 
-#include "codecs/score/tables.h"
+#include "codecs/score/row_timing.h"
 #include "stamping_midi_out.h"
 
 #include <optional>
@@ -17,7 +17,7 @@ class MainWindow;
 namespace tw::bench {
 
 inline constexpr int kBenchTempoIndex = 4;  //!< "180"
-inline constexpr int kSixteenthMs = 83;     //!< 15000 / 180, truncated
+inline constexpr int kSixteenthMs = sixteenthMs(180);
 
 std::vector<RowCode> benchMelody();
 

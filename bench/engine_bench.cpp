@@ -79,10 +79,9 @@ void playBusyPolling(gui::MainWindow& window)
         editor.SelectRow(row);
         const qint64 start = clock.elapsed();
         const int key = keyOf(code);
-        const auto& durations = key == kNoKey ? RestDurations : NoteDurations;
         if (key != kNoKey)
             editor.NoteOn(key);
-        const qint64 end = start + durations[std::size_t(lengthOf(code))] * kSixteenthMs;
+        const qint64 end = start + sixteenthsOf(code) * kSixteenthMs;
         while (!(end < clock.elapsed()))
             QCoreApplication::processEvents();
         editor.NoteOff(key);

@@ -1,3 +1,4 @@
+#include "codecs/score/row_timing.h"
 #include "core/editor.h"
 #include "core/message_catalogue.h"
 
@@ -6,9 +7,6 @@ namespace {
 
 const QString kStartTooltip = QStringLiteral("演奏を開始する");
 const QString kStopTooltip = QStringLiteral("演奏を停止する");
-
-//! One sixteenth note in milliseconds; the division truncates (166 at tempo 90).
-int sixteenthMs(int tempo) { return 15000 / tempo; }
 
 //! The tempo the tempo list shows, or `fallback` when it shows none.
 int shownTempo(int index, int fallback)
@@ -26,14 +24,9 @@ void playRow(Editor& editor, ClockPort& clock, RowCode code)
 {
     const std::int64_t start = clock.nowMs();
     const int key = keyOf(code);
-    int sixteenths = 0;
-    if (key != kNoKey) {
+    if (key != kNoKey)
         editor.NoteOn(key);
-        sixteenths = NoteDurations[std::size_t(lengthOf(code))];
-    } else {
-        sixteenths = RestDurations[std::size_t(lengthOf(code))];
-    }
-    const std::int64_t end = start + std::int64_t(sixteenths) * sixteenthMs(editor.Tempo);
+    const std::int64_t end = start + std::int64_t(sixteenthsOf(code)) * sixteenthMs(editor.Tempo);
     while (!(end < clock.nowMs()))
         clock.processEventsUntil(end + 1);
     editor.NoteOff(key);

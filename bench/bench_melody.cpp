@@ -1,8 +1,9 @@
 #include "bench_melody.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "statistics.h"
+#include "support/editor_probe.h"
 
 #include <QComboBox>
 #include <QEventLoop>
@@ -71,11 +72,12 @@ std::optional<std::vector<double>> measuredRowMs(const std::vector<RowCode>& row
 void loadMelody(gui::MainWindow& window, const std::vector<RowCode>& rows)
 {
     Editor& editor = window.editor();
-    editor.ScoreData.fill(Row{});
+    Document& document = EditorProbe::document(editor);
+    document.ScoreData.fill(Row{});
     for (std::size_t i = 0; i < rows.size(); ++i)
-        editor.ScoreData[i + 1] = Row{rows[i]};
-    editor.EndRow = int(rows.size()) + 1;
-    editor.CurrentRow = 1;
+        document.ScoreData[i + 1] = Row{rows[i]};
+    document.EndRow = int(rows.size()) + 1;
+    document.CurrentRow = 1;
     editor.RebuildScoreList();
     window.widgets().cmbTempo->setCurrentIndex(kBenchTempoIndex);
     editor.SetCommandStates(Keep, Keep, Keep, Keep, On, Keep, Keep, Keep, Keep, Keep, Keep, Keep);

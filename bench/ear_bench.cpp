@@ -1,7 +1,7 @@
 #include "ear_bench.h"
 
 #include "bench_melody.h"
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "report.h"
 #include "sound/fluidsynth_midi_out.h"
@@ -183,7 +183,7 @@ void benchEar()
     services.midi = std::move(output);
     gui::MainWindow window(std::move(services));
     window.load();
-    if (!window.editor().MidiReady) {
+    if (!window.editor().MidiReady()) {
         recorder.stop();
         printNote("skipped: the MIDI output did not open: " + synthesizer.lastError().toStdString());
         return;

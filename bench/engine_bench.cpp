@@ -1,7 +1,7 @@
 #include "engine_bench.h"
 
 #include "bench_melody.h"
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "report.h"
 #include "statistics.h"
@@ -74,8 +74,8 @@ void playBusyPolling(gui::MainWindow& window)
     Editor& editor = window.editor();
     QElapsedTimer clock;
     clock.start();
-    for (int row = 1; row < editor.EndRow; ++row) {
-        const RowCode code = editor.ScoreData[std::size_t(row)].code;
+    for (int row = 1; row < editor.EndRow(); ++row) {
+        const RowCode code = editor.ScoreData()[std::size_t(row)].code;
         editor.SelectRow(row);
         const qint64 start = clock.elapsed();
         const int key = keyOf(code);

@@ -1,7 +1,7 @@
 #include "start_up_bench.h"
 
 #include "sound/fluidsynth_midi_out.h"
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/application_identity.h"
 #include "gui/art/artwork.h"
 #include "gui/main_window.h"
@@ -114,7 +114,7 @@ int startUpAndReport(int argc, char* argv[])
 
     for (std::int64_t time : at)
         std::printf("%lld ", static_cast<long long>(time));
-    const QString state = window.editor().MidiReady ? QStringLiteral("open") : synthesizer.lastError();
+    const QString state = window.editor().MidiReady() ? QStringLiteral("open") : synthesizer.lastError();
     std::printf("%lld %s\n", static_cast<long long>(synthesizer.soundfontLoadTime().count()),
                 state.toUtf8().constData());
     return 0;

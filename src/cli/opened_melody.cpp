@@ -2,7 +2,7 @@
 
 #include "cli/console.h"
 #include "codecs/files/melody_file.h"
-#include "core/editor.h"
+#include "core/score/document.h"
 #include "core/message_catalogue.h"
 
 namespace tw::cli {

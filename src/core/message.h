@@ -6,6 +6,9 @@
 
 namespace tw {
 
+//! The caption of every message box and the title of the main window.
+inline const QString kAppTitle = QStringLiteral("Tunewright");
+
 //! Icons of message boxes. `Error` and `Critical` both show the stop sign.
 enum class MessageIcon { None, Error, Warning, Information, Critical };
 enum class MessageButtons { Ok, OkCancel };

@@ -19,6 +19,11 @@
 
 namespace tw {
 
+//! Mouse button codes of the mouse handlers.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
 //! The score list `lstScore`: one item per row plus the blank end line.
 class ScoreListPort {
 public:
@@ -112,6 +117,11 @@ class MessageBoxPort {
 public:
     virtual ~MessageBoxPort() = default;
     virtual MessageAnswer show(const Message& message) = 0;
+
+    //! A message with an OK button.
+    void tell(const QString& text, MessageIcon icon = MessageIcon::None) { show({text, icon, MessageButtons::Ok}); }
+    //! A question with OK and Cancel, without an icon.
+    MessageAnswer ask(const QString& text) { return show({text, MessageIcon::None, MessageButtons::OkCancel}); }
 };
 
 //! The MIDI output: 32-bit short messages on the default device.

@@ -1,6 +1,6 @@
 #include "gui/about_box.h"
 
-#include "core/editor.h"
+#include "core/message.h"
 #include "tunewright/version.h"
 
 #include <QFrame>

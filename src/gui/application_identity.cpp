@@ -1,6 +1,6 @@
 #include "gui/application_identity.h"
 
-#include "core/editor.h"
+#include "core/message.h"
 #include "gui/art/artwork.h"
 #include "gui/japanese_qt.h"
 #include "tunewright/version.h"

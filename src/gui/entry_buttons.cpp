@@ -1,6 +1,6 @@
 #include "gui/window_controls.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/art/artwork.h"
 #include "gui/art/layout.h"
 #include "gui/picture_button.h"

@@ -5,7 +5,6 @@
 // may report that it cannot), then show the splash with the version; its
 // timer shows the main window two seconds later.
 
-#include "core/editor.h"
 #include "core/message_catalogue.h"
 #include "gui/application_identity.h"
 #include "gui/art/artwork.h"

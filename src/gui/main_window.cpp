@@ -1,6 +1,6 @@
 #include "gui/main_window.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/about_box.h"
 #include "gui/animation_view.h"
 #include "gui/art/artwork.h"

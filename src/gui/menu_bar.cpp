@@ -1,6 +1,6 @@
 #include "gui/menu_bar.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 
 #include <QAction>
 #include <QMenu>

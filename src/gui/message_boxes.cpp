@@ -1,6 +1,6 @@
 #include "gui/message_boxes.h"
 
-#include "core/editor.h"
+#include "core/message.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "gui/picture_button.h"
 
-#include "core/editor.h"
+#include "core/ports.h"
 #include "gui/art/layout.h"
 
 #include <QMouseEvent>

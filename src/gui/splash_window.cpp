@@ -1,6 +1,6 @@
 #include "gui/splash_window.h"
 
-#include "core/editor.h"
+#include "core/message.h"
 #include "gui/art/artwork.h"
 #include "tunewright/version.h"
 

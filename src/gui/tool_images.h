@@ -2,7 +2,7 @@
 // The eleven toolbar images: name, place, tooltip, picture store and the
 // editor's press and release handlers, in the order of ToolImage.
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/art/layout.h"
 
 #include <QRect>

@@ -8,10 +8,11 @@
 // log), so each test sees only what its own steps do. The fakes themselves
 // are described in support/fake_ports.h.
 
+#include "support/editor_probe.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,12 @@ protected:
         editor.cmbTempo_Click();
     }
 
+    //! The state behind the editor's accessors, for steps that set it up directly.
+    Document& document() { return EditorProbe::document(editor); }
+    EntryState& entryState() { return EditorProbe::entry(editor); }
+    //! Playing and sending make the window busy; `Activity::Busy` does it without them.
+    Activity& activity() { return EditorProbe::activity(editor); }
+
     //! Puts rows straight into the document, as an opened file would, rebuilds
     //! the list, ends any pending entry and makes the blank end line current and
     //! selected. `Saved` and the command states are left as they were.
@@ -93,21 +100,21 @@ protected:
     {
         editor.ClearKeySelection();
         editor.ClearLengthSelection();
-        editor.ScoreData.fill(Row{});
+        document().ScoreData.fill(Row{});
         for (std::size_t i = 0; i < codes.size(); ++i)
-            editor.ScoreData[i + 1] = Row{codes[i]};
-        editor.EndRow = int(codes.size()) + 1;
-        editor.CurrentRow = editor.EndRow;
+            document().ScoreData[i + 1] = Row{codes[i]};
+        document().EndRow = int(codes.size()) + 1;
+        document().CurrentRow = editor.EndRow();
         list.clear();
         editor.RebuildScoreList();
-        editor.SelectRow(editor.EndRow);
+        editor.SelectRow(editor.EndRow());
         list.moveCaretDown();
     }
 
     //! The codes of the rows 1 to EndRow - 1.
     std::vector<RowCode> rows() const
     {
-        return codesOf(std::span(editor.ScoreData).subspan(1, std::size_t(editor.EndRow - 1)));
+        return codesOf(std::span(editor.ScoreData()).subspan(1, std::size_t(editor.EndRow() - 1)));
     }
 
     //! The twelve commands that are enabled, in their fixed order, e.g.

@@ -1,7 +1,7 @@
 #pragma once
 // GoogleTest printers, so a failed comparison shows texts as texts.
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "core/message.h"
 
 #include <QString>

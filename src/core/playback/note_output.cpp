@@ -1,25 +1,68 @@
-// The editor's three short messages on the MIDI output.
+#include "core/playback/note_output.h"
 
 #include "codecs/midi/midi_messages.h"
-#include "core/editor.h"
+#include "codecs/score/tables.h"
+
+#include <algorithm>
 
 namespace tw {
+namespace {
 
-void Editor::NoteOn(int key)
+//! Velocity 127 in the third byte of every note-on message.
+constexpr std::uint32_t kNoteOnBase = 127U << 16;
+
+//! The tone entries, beep first; an entry's position is its ToneTable index.
+constexpr std::array<MenuEntry, 6> kToneEntries{
+    MenuEntry::ToneBeep, MenuEntry::Tone1, MenuEntry::Tone2,
+    MenuEntry::Tone3, MenuEntry::Tone4, MenuEntry::Tone5};
+
+} // namespace
+
+bool NoteOutput::open()
 {
-    if (MidiReady && isSoundingKey(key))
-        ports_.midi.shortMessage(noteOnMessage(key, NoteOnBase));
+    if (!midi_.open())
+        return false;
+    midiReady_ = true;
+    std::ranges::copy(TonePrograms, toneTable_.begin());
+    sendProgramChange(toneTable_[0]);
+    noteOnBase_ = kNoteOnBase;
+    return true;
 }
 
-void Editor::NoteOff(int key)
+void NoteOutput::close()
 {
-    if (MidiReady && isSoundingKey(key))
-        ports_.midi.shortMessage(noteOffMessage(key));
+    if (!midiReady_)
+        return;
+    midi_.close();
+    midiReady_ = false;
 }
 
-void Editor::SendProgramChange(int program)
+void NoteOutput::noteOn(int key)
 {
-    ports_.midi.shortMessage(programChangeMessage(program));
+    if (midiReady_ && isSoundingKey(key))
+        midi_.shortMessage(noteOnMessage(key, noteOnBase_));
+}
+
+void NoteOutput::noteOff(int key)
+{
+    if (midiReady_ && isSoundingKey(key))
+        midi_.shortMessage(noteOffMessage(key));
+}
+
+void NoteOutput::sendProgramChange(int program)
+{
+    midi_.shortMessage(programChangeMessage(program));
+}
+
+void NoteOutput::chooseTone(int index)
+{
+    // The menu has entries 0 to 5 only; ToneTable's spare slots are no tones.
+    if (index < 0 || index >= int(kToneEntries.size()))
+        return;
+    for (std::size_t i = 0; i < kToneEntries.size(); ++i)
+        controls_.setMenuEntryChecked(kToneEntries[i], int(i) == index);
+    // Sent whether or not the output is open: a closed output drops it, the tick moves anyway.
+    sendProgramChange(toneTable_[std::size_t(index)]);
 }
 
 } // namespace tw

@@ -1,4 +1,5 @@
-#include "core/editor.h"
+#include "core/score/note_entry.h"
+
 #include "core/message_catalogue.h"
 
 namespace tw {
@@ -9,199 +10,187 @@ bool takesPending(int code) { return code == kEmptyRow || (code >= kRestBase && 
 
 } // namespace
 
-// ---- Keys -----------------------------------------------------------------
-
-void Editor::imgKey_MouseDown(int index, int button)
+NoteEntry::NoteEntry(Document& document, const Activity& activity, ScoreView& view,
+                     CommandStates& commands, const Ports& ports)
+    : document_(document), activity_(activity), view_(view), commands_(commands), ports_(ports)
 {
-    if (!Idle || button == kRightButton)
-        return;
-    for (int key = kFirstKey; key <= kLastKey; ++key)
-        ports_.controls.showKeyPicture(key, false);
-    ports_.controls.showKeyPicture(index, true);
-    // The key sounds while the button is held, whatever its release then does.
-    NoteOff(CurKey);
-    NoteOn(index);
 }
 
-void Editor::imgKey_MouseUp(int index, int button)
+bool NoteEntry::answers(int button) const { return activity_.idle() && button != kRightButton; }
+
+// ---- Keys, lengths, rests ----------------------------------------------------------------
+
+int NoteEntry::pressKey(int key)
 {
-    if (!Idle || button == kRightButton)
-        return;
-    NoteOff(index);
-    enterNoteHalf(NoteHalf::Key, index);
+    for (int other = kFirstKey; other <= kLastKey; ++other)
+        ports_.controls.showKeyPicture(other, false);
+    ports_.controls.showKeyPicture(key, true);
+    return state_.CurKey;
 }
 
-// ---- Lengths --------------------------------------------------------------
+void NoteEntry::releaseKey(int key) { enterNoteHalf(NoteHalf::Key, key); }
 
-void Editor::imgLen_MouseDown(int index, int button)
+void NoteEntry::pressLength(int index)
 {
-    if (!Idle || button == kRightButton)
-        return;
     for (int length = 0; length < kLengthCount; ++length)
         ports_.controls.showLengthPicture(length, false);
     ports_.controls.showLengthPicture(index, true);
 }
 
-void Editor::imgLen_MouseUp(int index, int button)
-{
-    if (!Idle || button == kRightButton)
-        return;
-    enterNoteHalf(NoteHalf::Length, index);
-}
+void NoteEntry::releaseLength(int index) { enterNoteHalf(NoteHalf::Length, index); }
 
-// ---- Rests ----------------------------------------------------------------
+void NoteEntry::pressRest(int index) { ports_.controls.showRestPicture(index, true); }
 
-void Editor::imgRest_MouseDown(int index, int button)
+void NoteEntry::releaseRest(int index)
 {
-    if (!Idle || button == kRightButton)
-        return;
-    ports_.controls.showRestPicture(index, true);
-}
-
-void Editor::imgRest_MouseUp(int index, int button)
-{
-    if (!Idle || button == kRightButton)
-        return;
     ports_.controls.showRestPicture(index, false);
     // Unlike a key or a length, a refused rest keeps the key and length chosen.
     if (refusedBeyondLastRow())
         return;
     // A rest replaces whatever the row held, a pending key or length included.
     writeAndMoveOn(Row{RowCode(kRestBase + index)}, after::RestAppended, after::RestOnRow);
-    Saved = false;
+    document_.Saved = false;
 }
 
-// ---- Entry steps shared by keys and lengths ---------------------------------
+// ---- Entry steps shared by keys and lengths -----------------------------------------------
 
-void Editor::enterNoteHalf(NoteHalf half, int index)
+void NoteEntry::enterNoteHalf(NoteHalf half, int index)
 {
     if (refusedBeyondLastRow()) {
-        ClearKeySelection();
-        ClearLengthSelection();
+        clearKeySelection();
+        clearLengthSelection();
         return;
     }
     const bool key = half == NoteHalf::Key;
-    (key ? CurKey : CurLength) = index;
-    Saved = false;
+    (key ? state_.CurKey : state_.CurLength) = index;
+    document_.Saved = false;
     // With the other half chosen before, the note is complete.
-    if (CurKey != kNoKey && CurLength != kNoLength) {
-        writeAndMoveOn(Row{RowCode(CurKey * 10 + CurLength)}, after::NoteAppended, after::NoteOnRow);
+    if (state_.CurKey != kNoKey && state_.CurLength != kNoLength) {
+        writeAndMoveOn(Row{RowCode(state_.CurKey * 10 + state_.CurLength)}, after::NoteAppended,
+                       after::NoteOnRow);
         return;
     }
     // Alone, the half makes the row wait for the other one, or replaces that half of a note.
-    const int row = CurrentRow;
-    const int code = ScoreData[std::size_t(row)].code;
+    const int row = document_.CurrentRow;
+    const int code = document_.ScoreData[std::size_t(row)].code;
     if (takesPending(code))
         makePending(row, key ? pendingWithKey(index) : pendingWithLength(index));
     else if (holdsNote(code))
         changeNote(row, key ? index : keyOf(code), key ? lengthOf(code) : index);
 }
 
-bool Editor::refusedBeyondLastRow()
+bool NoteEntry::refusedBeyondLastRow()
 {
-    if (CurrentRow <= kMaxRows)
+    if (document_.CurrentRow <= kMaxRows)
         return false;
-    showMessage(msg::kEntryRowLimit, MessageIcon::Error);
+    ports_.messages.tell(msg::kEntryRowLimit, MessageIcon::Error);
     return true;
 }
 
-void Editor::makePending(int row, const Row& pending)
+void NoteEntry::makePending(int row, const Row& pending)
 {
     // The chosen key or length stays drawn pressed until the row is complete.
-    ScoreData[std::size_t(row)] = pending;
-    const RowFields fields = rowFields(pending);
-    PutRowText(row, fields.mark, fields.pitch, fields.length);
-    SelectRow(row);
-    if (row == EndRow)
+    document_.ScoreData[std::size_t(row)] = pending;
+    view_.putRowText(row, ScoreView::rowFields(pending));
+    view_.selectRow(row);
+    if (row == document_.EndRow)
         ports_.list.moveCaretDown();
-    SetCommandStates(after::RowPending);
-    EntryOpen = true;
+    commands_.set(after::RowPending);
+    state_.EntryOpen = true;
 }
 
-void Editor::changeNote(int row, int key, int length)
+void NoteEntry::changeNote(int row, int key, int length)
 {
     // CurrentRow stays on the note, so the next key or length tries again on it.
-    ScoreData[std::size_t(row)] = Row{RowCode(key * 10 + length)};
-    const RowFields fields = fieldsForCode(ScoreData[std::size_t(row)].code);
-    PutRowText(row, fields.mark, fields.pitch, fields.length);
-    SelectRow(row);
-    if (row == EndRow)
+    const Row note{RowCode(key * 10 + length)};
+    document_.ScoreData[std::size_t(row)] = note;
+    view_.putRowText(row, fieldsForCode(note.code));
+    view_.selectRow(row);
+    if (row == document_.EndRow)
         ports_.list.moveCaretDown();
-    SetCommandStates(after::NoteOnRow);
-    EntryOpen = false;
-    ClearKeySelection();
-    ClearLengthSelection();
+    commands_.set(after::NoteOnRow);
+    state_.EntryOpen = false;
+    clearKeySelection();
+    clearLengthSelection();
 }
 
-void Editor::writeAndMoveOn(const Row& written, const CommandSettings& appended,
-                            const CommandSettings& onRow)
+void NoteEntry::writeAndMoveOn(const Row& written, const CommandSettings& appended,
+                               const CommandSettings& onRow)
 {
-    const int row = CurrentRow;
-    ScoreData[std::size_t(row)] = written;
-    const RowFields fields = fieldsForCode(written.code);
-    PutRowText(row, fields.mark, fields.pitch, fields.length);
-    CurrentRow = row + 1;
-    if (CurrentRow > EndRow) {
-        EndRow = CurrentRow;
-        ports_.list.insertItem(CurrentRow - 1, QString());
-        SetCommandStates(appended);
+    const int row = document_.CurrentRow;
+    document_.ScoreData[std::size_t(row)] = written;
+    view_.putRowText(row, fieldsForCode(written.code));
+    document_.CurrentRow = row + 1;
+    if (document_.CurrentRow > document_.EndRow) {
+        document_.EndRow = document_.CurrentRow;
+        ports_.list.insertItem(document_.CurrentRow - 1, QString());
+        commands_.set(appended);
     } else {
-        SetCommandStates(onRow);
+        commands_.set(onRow);
     }
-    selectAfterEntry(row);
-    // The entry is over: no key or length stays chosen.
-    ClearKeySelection();
-    ClearLengthSelection();
-}
-
-void Editor::selectAfterEntry(int row)
-{
     // Selecting the written row and moving down leaves the next row selected,
     // also when that is the end line.
-    SelectRow(row);
+    view_.selectRow(row);
     ports_.list.moveCaretDown();
+    // The entry is over: no key or length stays chosen.
+    clearKeySelection();
+    clearLengthSelection();
 }
 
-// ---- List clicks ------------------------------------------------------------
-
-void Editor::lstScore_MouseUp(int button)
+void NoteEntry::clearKeySelection()
 {
-    if (!Idle || button == kRightButton)
-        return;
+    for (int key = kFirstKey; key <= kLastKey; ++key)
+        ports_.controls.showKeyPicture(key, false);
+    state_.CurKey = kNoKey;
+    state_.EntryOpen = false;
+}
+
+void NoteEntry::clearLengthSelection()
+{
+    for (int index = 0; index < kLengthCount; ++index)
+        ports_.controls.showLengthPicture(index, false);
+    state_.CurLength = kNoLength;
+    state_.EntryOpen = false;
+}
+
+// ---- List clicks ----------------------------------------------------------------------------
+
+void NoteEntry::listClicked()
+{
     const int caret = ports_.list.caretIndex();
-    if (EntryOpen && caret + 1 != CurrentRow) {
+    if (state_.EntryOpen && caret + 1 != document_.CurrentRow) {
         returnToPendingRow(caret);
         return;
     }
-    const int rowBefore = CurrentRow;
-    if (caret + 1 >= EndRow) {
-        SelectRow(EndRow);
-        CurrentRow = EndRow;
+    const int rowBefore = document_.CurrentRow;
+    if (caret + 1 >= document_.EndRow) {
+        view_.selectRow(document_.EndRow);
+        document_.CurrentRow = document_.EndRow;
         ports_.list.moveCaretDown();
-        SetCommandStates(after::ClickOnEndLine);
+        commands_.set(after::ClickOnEndLine);
     } else {
-        CurrentRow = caret + 1;
-        SetCommandStates(after::ClickOnRow);
+        document_.CurrentRow = caret + 1;
+        commands_.set(after::ClickOnRow);
     }
-    const SelectedRange range = GetSelectedRange();
+    const SelectedRange range = view_.selectedRange();
     if (range.first == range.last)
-        SetCommandStates(EntryOpen ? after::OneRowPending : after::OneRow);
+        commands_.set(state_.EntryOpen ? after::OneRowPending : after::OneRow);
     else
-        SetCommandStates(after::SeveralRows);
+        commands_.set(after::SeveralRows);
     // A control-click can leave nothing selected; there is no row 0 to enter into.
-    CurrentRow = range.first > 0 ? range.first : rowBefore;
+    document_.CurrentRow = range.first > 0 ? range.first : rowBefore;
 }
 
-void Editor::returnToPendingRow(int caret)
+void NoteEntry::returnToPendingRow(int caret)
 {
     // One step at a time, each selecting only the caret item, as the arrow keys move.
     ports_.list.setFocus();
-    const int target = CurrentRow - 1;
+    const int target = document_.CurrentRow - 1;
     for (int i = caret; i > target; --i)
         ports_.list.moveCaretUp();
     for (int i = caret; i < target; ++i)
         ports_.list.moveCaretDown();
-    showMessage(CurKey == kNoKey ? msg::kNoPitch : msg::kNoLength);
+    ports_.messages.tell(state_.CurKey == kNoKey ? msg::kNoPitch : msg::kNoLength);
 }
 
 } // namespace tw

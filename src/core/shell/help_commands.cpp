@@ -1,23 +1,18 @@
-#include "core/editor.h"
+#include "core/shell/help_commands.h"
+
 #include "core/message_catalogue.h"
 
 namespace tw {
 
-void Editor::mnuVer_Click()
-{
-    ports_.help.showAbout();
-}
-
-void Editor::mnuVolCtrl_Click()
+void HelpCommands::startVolumeControl()
 {
     // A mixer that is installed but fails to start does not hide the next one:
     // the user only needs one volume control, whichever it is.
-    for (const auto& call : ports_.help.volumeControls()) {
-        if (ports_.help.programExists(call.program)
-            && ports_.help.startDetached(call.program, call.arguments))
+    for (const auto& call : help_.volumeControls()) {
+        if (help_.programExists(call.program) && help_.startDetached(call.program, call.arguments))
             return;
     }
-    showMessage(msg::kCannotStart);
+    messages_.tell(msg::kCannotStart);
 }
 
 } // namespace tw

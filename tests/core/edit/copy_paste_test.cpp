@@ -84,8 +84,8 @@ TEST_F(EditTest, AfterNewPasteIsOffWithTheBufferKeptAndANewCopyPastes)
 
     EXPECT_EQ(commandStates(), kStartUpStates);
     ASSERT_EQ(editor.CopyCount(), 3);
-    EXPECT_EQ(editor.CopyBuffer[0].code, B);
-    EXPECT_EQ(editor.CopyBuffer[2].code, D);
+    EXPECT_EQ(editor.CopyBuffer()[0].code, B);
+    EXPECT_EQ(editor.CopyBuffer()[2].code, D);
 
     enterNote(12, 3);
     enterNote(14, 5);

@@ -125,16 +125,16 @@ EditState EditTest::state() const
 {
     EditState state;
     state.rows = rows();
-    state.endRow = editor.EndRow;
-    for (int i = editor.EndRow; i < kScoreSize; ++i)
-        if (editor.ScoreData[std::size_t(i)].code != kEmptyRow)
+    state.endRow = editor.EndRow();
+    for (int i = editor.EndRow(); i < kScoreSize; ++i)
+        if (editor.ScoreData()[std::size_t(i)].code != kEmptyRow)
             state.codesPastEnd.push_back(i);
-    state.currentRow = editor.CurrentRow;
+    state.currentRow = editor.CurrentRow();
     state.texts = list.texts();
     for (const int index : list.selectedIndexes())
         state.selectedRows.push_back(index + 1);
-    state.entryOpen = editor.EntryOpen;
-    state.saved = editor.Saved;
+    state.entryOpen = editor.EntryOpen();
+    state.saved = editor.Saved();
     state.commands = commandStates();
     state.messages = messages.shown();
     return state;

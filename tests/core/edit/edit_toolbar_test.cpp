@@ -110,19 +110,19 @@ TEST_P(NoRowTest, TheCommandDoesNothingAndSaysNothing)
     run(Edit::Insert);  // entry 0 now holds 7
     // Nothing selected, and no current row.
     list.ctrlClick(1);
-    editor.CurrentRow = 0;
+    document().CurrentRow = 0;
     const EditState before = state();
-    const auto score = editor.ScoreData;
-    const auto buffer = editor.CopyBuffer;
-    const auto snapshot = editor.UndoData;
+    const auto score = editor.ScoreData();
+    const auto buffer = editor.CopyBuffer();
+    const auto snapshot = editor.UndoData();
 
     run(GetParam());
 
     EXPECT_EQ(state(), before);
-    EXPECT_EQ(editor.ScoreData, score);
-    EXPECT_EQ(editor.CopyBuffer, buffer);
+    EXPECT_EQ(editor.ScoreData(), score);
+    EXPECT_EQ(editor.CopyBuffer(), buffer);
     EXPECT_EQ(editor.CopyCount(), 2);
-    EXPECT_EQ(editor.UndoData, snapshot);
+    EXPECT_EQ(editor.UndoData(), snapshot);
 }
 
 std::string editName(const ::testing::TestParamInfo<Edit>& info)

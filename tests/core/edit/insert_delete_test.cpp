@@ -41,13 +41,13 @@ TEST_F(EditTest, InsertWith500RowsIsRefusedAndTakesNoSnapshot)
     click(500);
     run(Edit::Insert);
     EditState expected = state();
-    const auto snapshot = editor.UndoData;
+    const auto snapshot = editor.UndoData();
 
     run(Edit::Insert);
 
     expected.messages.push_back(kInsertLimit);
     EXPECT_EQ(state(), expected);
-    EXPECT_EQ(editor.UndoData, snapshot);
+    EXPECT_EQ(editor.UndoData(), snapshot);
 
     // The snapshot is still the one of the first Insert.
     run(Edit::Undo);
@@ -101,7 +101,7 @@ TEST_F(DeletePendingTest, TheSelectedPendingRowGoesAndItsEntryEnds)
 
     EXPECT_EQ(state(), expectState({A, B, C, D, F}, 5, {5}, false, kAfterEdit));
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
-    EXPECT_EQ(editor.CurKey, kNoKey);
+    EXPECT_EQ(editor.CurKey(), kNoKey);
 }
 
 TEST_F(DeletePendingTest, ARowTheArrowKeysMovedToGoesAndThePendingCodeStays)

@@ -51,7 +51,7 @@ TEST_F(EditTest, ASecondUndoIsImpossible)
     run(Edit::Undo);
     const EditState afterUndo = state();
     EXPECT_EQ(afterUndo.commands, kAfterUndo);
-    EXPECT_EQ(editor.UndoData, std::nullopt);
+    EXPECT_EQ(editor.UndoData(), std::nullopt);
 
     // Even reached some other way, it finds nothing to take back. (The release
     // handler still shows the normal picture, which a disabled image never gets.)
@@ -72,7 +72,7 @@ TEST_F(EditTest, UndoKeepsATitleChangedAfterTheEdit)
 
     EXPECT_EQ(rows(), kSixRows);
     EXPECT_EQ(controls.titleText(), QStringLiteral("春の歌"));
-    EXPECT_FALSE(editor.Saved);
+    EXPECT_FALSE(editor.Saved());
 }
 
 TEST_F(EditTest, UndoLeavesTheCopyBufferAndTheTempo)
@@ -88,7 +88,7 @@ TEST_F(EditTest, UndoLeavesTheCopyBufferAndTheTempo)
 
     EXPECT_EQ(rows(), kSixRows);
     EXPECT_EQ(editor.CopyCount(), 2);
-    EXPECT_EQ(editor.CopyBuffer[1].code, F);
+    EXPECT_EQ(editor.CopyBuffer()[1].code, F);
     EXPECT_EQ(controls.tempoIndex(), 4);
 }
 
@@ -102,8 +102,8 @@ TEST_F(EditTest, CopyAfterDeleteTurnsUndoOffThoughTheSnapshotIsKept)
     run(Edit::Copy);
 
     EXPECT_EQ(state().commands, "Delete Copy Paste Play Tempo Send Open Save Exit New");
-    ASSERT_TRUE(editor.UndoData.has_value());
-    EXPECT_EQ(editor.UndoData->row, 2);
+    ASSERT_TRUE(editor.UndoData().has_value());
+    EXPECT_EQ(editor.UndoData()->row, 2);
 }
 
 TEST_F(EditTest, TheSnapshotKeepsTheRowsTheirCountAndTheRowToReturnTo)
@@ -113,11 +113,11 @@ TEST_F(EditTest, TheSnapshotKeepsTheRowsTheirCountAndTheRowToReturnTo)
 
     run(Edit::Insert);
 
-    ASSERT_TRUE(editor.UndoData.has_value());
-    EXPECT_EQ(editor.UndoData->endRow, 7);
-    EXPECT_EQ(editor.UndoData->rows[3].code, C);
-    EXPECT_EQ(editor.UndoData->row, 3);
-    EXPECT_EQ(editor.ScoreData[0].code, kEmptyRow) << "entry 0 is no row and holds nothing";
+    ASSERT_TRUE(editor.UndoData().has_value());
+    EXPECT_EQ(editor.UndoData()->endRow, 7);
+    EXPECT_EQ(editor.UndoData()->rows[3].code, C);
+    EXPECT_EQ(editor.UndoData()->row, 3);
+    EXPECT_EQ(editor.ScoreData()[0].code, kEmptyRow) << "entry 0 is no row and holds nothing";
 }
 
 } // namespace

@@ -138,15 +138,15 @@ TEST_F(EditorFixture, AKeyAndALengthInEitherOrderWriteOneNoteAndMoveToTheEndLine
 
         EXPECT_EQ(rows(), std::vector<RowCode>{123});
         EXPECT_EQ(list.texts(), (QStringList{QStringLiteral(" 001  　 ド　　     4分音符\r\n"), QString()}));
-        EXPECT_EQ(editor.CurrentRow, 2);
-        EXPECT_EQ(editor.EndRow, 2);
+        EXPECT_EQ(editor.CurrentRow(), 2);
+        EXPECT_EQ(editor.EndRow(), 2);
         EXPECT_EQ(list.selectedIndexes(), std::vector<int>{1});
         EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
         EXPECT_EQ(controls.pressedLengths(), std::vector<int>{});
-        EXPECT_EQ(editor.CurKey, kNoKey);
-        EXPECT_EQ(editor.CurLength, kNoLength);
-        EXPECT_FALSE(editor.EntryOpen);
-        EXPECT_FALSE(editor.Saved);
+        EXPECT_EQ(editor.CurKey(), kNoKey);
+        EXPECT_EQ(editor.CurLength(), kNoLength);
+        EXPECT_FALSE(editor.EntryOpen());
+        EXPECT_FALSE(editor.Saved());
     }
 }
 
@@ -154,18 +154,18 @@ TEST_F(EditorFixture, APendingRowShowsWhatIsKnownAndKeepsItsButtonPressed)
 {
     loadRows({123});
     clickKey(17);
-    EXPECT_EQ(editor.ScoreData[2].code, kPendingRow);
+    EXPECT_EQ(editor.ScoreData()[2].code, kPendingRow);
     EXPECT_EQ(list.texts().at(1), composeRowText(2, {QStringLiteral("　"), QStringLiteral("ファ　"), {}}));
     EXPECT_EQ(list.count(), 2);
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{1});
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{17});
-    EXPECT_TRUE(editor.EntryOpen);
+    EXPECT_TRUE(editor.EntryOpen());
 
     // Another key keeps the row pending with the new key.
     clickKey(24);
     EXPECT_EQ(list.texts().at(1), composeRowText(2, {QStringLiteral("↑"), QStringLiteral("ド　　"), {}}));
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{24});
-    EXPECT_EQ(editor.CurKey, 24);
+    EXPECT_EQ(editor.CurKey(), 24);
 
     editor.mnuNew_Click();
     clickLength(6);
@@ -184,11 +184,11 @@ TEST_F(EditorFixture, AKeyOrALengthAloneChangesANoteInPlace)
     EXPECT_EQ(rows(), (std::vector<RowCode>{177, 994}));
 
     EXPECT_EQ(list.texts().at(0), rowText(1, 177));
-    EXPECT_EQ(editor.CurrentRow, 1);
+    EXPECT_EQ(editor.CurrentRow(), 1);
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{0});
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
     EXPECT_EQ(controls.pressedLengths(), std::vector<int>{});
-    EXPECT_FALSE(editor.EntryOpen);
+    EXPECT_FALSE(editor.EntryOpen());
 }
 
 TEST_F(EditorFixture, ARestEndsAPendingRowAndDropsItsKeyOrLength)
@@ -208,10 +208,10 @@ TEST_F(EditorFixture, ARestEndsAPendingRowAndDropsItsKeyOrLength)
         EXPECT_EQ(controls.pressedRests(), std::vector<int>{});
         EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
         EXPECT_EQ(controls.pressedLengths(), std::vector<int>{});
-        EXPECT_EQ(editor.CurKey, kNoKey);
-        EXPECT_EQ(editor.CurLength, kNoLength);
-        EXPECT_FALSE(editor.EntryOpen);
-        EXPECT_EQ(editor.CurrentRow, 3);
+        EXPECT_EQ(editor.CurKey(), kNoKey);
+        EXPECT_EQ(editor.CurLength(), kNoLength);
+        EXPECT_FALSE(editor.EntryOpen());
+        EXPECT_EQ(editor.CurrentRow(), 3);
         EXPECT_EQ(list.selectedIndexes(), std::vector<int>{2});
     }
 }
@@ -224,7 +224,7 @@ protected:
     {
         EditorFixture::SetUp();
         loadRows(std::vector<RowCode>(kMaxRows, 123));
-        editor.Saved = true;
+        document().Saved = true;
         listBefore = list.texts();
     }
     QStringList listBefore;
@@ -246,18 +246,18 @@ TEST_F(FullScoreTest, EveryEntryBeyondRow500IsRefused)
     for (const auto& entry : entries) {
         SCOPED_TRACE(entry.name);
         // A choice left over from before the limit was reached.
-        editor.CurKey = 20;
+        entryState().CurKey = 20;
         controls.showKeyPicture(20, true);
 
         entry.enter();
 
         EXPECT_EQ(messages.takeShown(), refusal);
         EXPECT_EQ(list.texts(), listBefore);
-        EXPECT_EQ(editor.ScoreData[501].code, 0);
-        EXPECT_EQ(editor.EndRow, 501);
-        EXPECT_EQ(editor.CurrentRow, 501);
-        EXPECT_TRUE(editor.Saved);
-        EXPECT_EQ(editor.CurKey, entry.choiceKept ? 20 : kNoKey);
+        EXPECT_EQ(editor.ScoreData()[501].code, 0);
+        EXPECT_EQ(editor.EndRow(), 501);
+        EXPECT_EQ(editor.CurrentRow(), 501);
+        EXPECT_TRUE(editor.Saved());
+        EXPECT_EQ(editor.CurKey(), entry.choiceKept ? 20 : kNoKey);
         EXPECT_EQ(controls.pressedKeys(), entry.choiceKept ? std::vector<int>{20} : std::vector<int>{});
     }
 }
@@ -269,11 +269,11 @@ TEST_F(FullScoreTest, Row500CanStillBeOverwritten)
     enterRest(4);
 
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(editor.ScoreData[499].code, 123);
-    EXPECT_EQ(editor.ScoreData[500].code, 994);
+    EXPECT_EQ(editor.ScoreData()[499].code, 123);
+    EXPECT_EQ(editor.ScoreData()[500].code, 994);
     EXPECT_EQ(list.texts().at(499), rowText(500, 994));
-    EXPECT_EQ(editor.CurrentRow, 501);
-    EXPECT_EQ(editor.EndRow, 501);
+    EXPECT_EQ(editor.CurrentRow(), 501);
+    EXPECT_EQ(editor.EndRow(), 501);
     EXPECT_EQ(list.count(), 501);
 }
 
@@ -302,7 +302,7 @@ TEST_P(GuardTest, AClickAwayFromAPendingRowBringsTheSelectionBack)
     loadRows({123, 994, 0});
     clickRow(c.pendingRow);
     c.keyGiven ? clickKey(12) : clickLength(3);
-    const auto before = editor.ScoreData;
+    const auto before = editor.ScoreData();
     const QStringList listBefore = list.texts();
     controls.clearPictureLog();
 
@@ -311,15 +311,15 @@ TEST_P(GuardTest, AClickAwayFromAPendingRowBringsTheSelectionBack)
     EXPECT_EQ(messages.shown(), std::vector<Message>{{c.message}});
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{c.pendingRow - 1});
     EXPECT_EQ(list.caretIndex(), c.pendingRow - 1);
-    EXPECT_EQ(editor.CurrentRow, c.pendingRow);
-    EXPECT_TRUE(editor.EntryOpen);
-    EXPECT_EQ(editor.ScoreData, before);
+    EXPECT_EQ(editor.CurrentRow(), c.pendingRow);
+    EXPECT_TRUE(editor.EntryOpen());
+    EXPECT_EQ(editor.ScoreData(), before);
     EXPECT_EQ(list.texts(), listBefore);
     EXPECT_TRUE(controls.pictureLog().empty());
 
     // The pending row then still takes the missing half.
     c.keyGiven ? clickLength(3) : clickKey(12);
-    EXPECT_EQ(editor.ScoreData[std::size_t(c.pendingRow)].code, 123);
+    EXPECT_EQ(editor.ScoreData()[std::size_t(c.pendingRow)].code, 123);
 }
 
 INSTANTIATE_TEST_SUITE_P(, GuardTest, ::testing::ValuesIn(kGuardCases),
@@ -330,7 +330,7 @@ TEST_F(EditorFixture, ABlockSelectionEntersAtItsFirstRow)
     loadRows({123, 994, 50, 70});
     clickRow(4);
     shiftClickRow(2);
-    EXPECT_EQ(editor.CurrentRow, 2);
+    EXPECT_EQ(editor.CurrentRow(), 2);
 
     enterRest(0);
     EXPECT_EQ(rows(), (std::vector<RowCode>{123, 990, 50, 70}));
@@ -344,7 +344,7 @@ TEST_F(EditorFixture, AClickThatLeavesNothingSelectedKeepsTheEntryRow)
     ctrlClickRow(2);   // and a control-click takes that selection away
     ASSERT_EQ(list.selectedIndexes(), std::vector<int>{});
 
-    EXPECT_EQ(editor.CurrentRow, 1);
+    EXPECT_EQ(editor.CurrentRow(), 1);
     enterRest(3);
     EXPECT_EQ(rows(), (std::vector<RowCode>{993, 994, 50}));
 }
@@ -404,7 +404,7 @@ TEST_F(EditorFixture, AKeySoundsWhileItIsHeldWhateverItsReleaseDoes)
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{29});
 
     // A refused entry still ends the note.
-    editor.CurrentRow = 501;
+    document().CurrentRow = 501;
     editor.imgKey_MouseUp(29, kLeftButton);
     EXPECT_EQ(midi.takeMessages(), std::vector<std::uint32_t>{noteOff(89)});
 }
@@ -431,11 +431,13 @@ TEST_F(EditorFixture, TheRightButtonAndEveryEntryWhileBusyAreIgnored)
     };
     for (const bool busy : {false, true}) {
         SCOPED_TRACE(busy ? "busy, left button" : "right button");
-        editor.Idle = !busy;
+        std::optional<Activity::Busy> playing;
+        if (busy)
+            playing.emplace(activity());
         entries(busy ? kLeftButton : kRightButton);
 
         EXPECT_EQ(rows(), (std::vector<RowCode>{123, 994}));
-        EXPECT_EQ(editor.CurrentRow, 3);
+        EXPECT_EQ(editor.CurrentRow(), 3);
         EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
         EXPECT_EQ(controls.pressedLengths(), std::vector<int>{});
         EXPECT_EQ(controls.pressedRests(), std::vector<int>{});

@@ -19,34 +19,34 @@ TEST_F(EditorFixture, StartUpOpensMidiSelectsTheFirstToneAndShowsAnEmptySavedDoc
     EXPECT_EQ(dialogs.programFolderCalls, 1);
     EXPECT_TRUE(startUpMessages.empty());
     EXPECT_EQ(startUpMidi, std::vector<std::uint32_t>{67 * 256 + 192});
-    EXPECT_TRUE(editor.MidiReady);
-    EXPECT_EQ(editor.NoteOnBase, 8323072u);
-    EXPECT_EQ(editor.ToneTable, (std::array<int, 8>{67, 12, 0, 36, 56, 19, 0, 0}));
+    EXPECT_TRUE(editor.MidiReady());
+    EXPECT_EQ(editor.NoteOnBase(), 8323072u);
+    EXPECT_EQ(editor.ToneTable(), (std::array<int, 8>{67, 12, 0, 36, 56, 19, 0, 0}));
 
     EXPECT_EQ(commandStates(), kStartUpStates);
     EXPECT_EQ(list.texts(), kEmptyList);
     EXPECT_EQ(controls.titleText(), kUntitled);
     EXPECT_EQ(controls.tempoIndex(), kDefaultTempoIndex);
     EXPECT_EQ(controls.playStartOption(), 0);
-    EXPECT_EQ(editor.CurrentRow, 1);
-    EXPECT_EQ(editor.EndRow, 1);
-    EXPECT_EQ(editor.CurKey, kNoKey);
-    EXPECT_EQ(editor.CurLength, kNoLength);
-    EXPECT_EQ(editor.Tempo, 120);
-    EXPECT_FALSE(editor.EntryOpen);
-    EXPECT_TRUE(editor.Idle);
-    EXPECT_TRUE(editor.Saved);
-    EXPECT_EQ(editor.Title, kUntitled);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.CurrentRow(), 1);
+    EXPECT_EQ(editor.EndRow(), 1);
+    EXPECT_EQ(editor.CurKey(), kNoKey);
+    EXPECT_EQ(editor.CurLength(), kNoLength);
+    EXPECT_EQ(editor.Tempo(), 120);
+    EXPECT_FALSE(editor.EntryOpen());
+    EXPECT_TRUE(editor.Idle());
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_EQ(editor.Title(), kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
 }
 
 TEST_F(SilentEditorFixture, StartUpWithoutMidiReportsTheDeviceAndStaysSilent)
 {
     EXPECT_EQ(startUpMessages, (std::vector<Message>{{kSoundDeviceMessage, MessageIcon::Error}}));
     EXPECT_TRUE(startUpMidi.empty());
-    EXPECT_FALSE(editor.MidiReady);
-    EXPECT_EQ(editor.NoteOnBase, 0u);
-    EXPECT_EQ(editor.ToneTable, (std::array<int, 8>{}));
+    EXPECT_FALSE(editor.MidiReady());
+    EXPECT_EQ(editor.NoteOnBase(), 0u);
+    EXPECT_EQ(editor.ToneTable(), (std::array<int, 8>{}));
     EXPECT_EQ(commandStates(), kStartUpStates);
     EXPECT_EQ(list.texts(), kEmptyList);
 
@@ -57,12 +57,12 @@ TEST_F(SilentEditorFixture, StartUpWithoutMidiReportsTheDeviceAndStaysSilent)
 TEST_F(EditorFixture, ResetDocumentEmptiesTheScoreAndLeavesTheEntryStateToItsCaller)
 {
     loadRows({123, 994, 50});
-    editor.ScoreData[501] = Row{70};
-    editor.Saved = false;
-    editor.Title = editor.FilePath = QStringLiteral("歌.tun");
-    editor.CurKey = 12;
-    editor.CurLength = 3;
-    editor.EntryOpen = true;
+    document().ScoreData[501] = Row{70};
+    document().Saved = false;
+    document().Title = document().FilePath = QStringLiteral("歌.tun");
+    entryState().CurKey = 12;
+    entryState().CurLength = 3;
+    entryState().EntryOpen = true;
     controls.setTitleText(QStringLiteral("歌"));
     controls.setTempoIndex(0);
     controls.setPlayStartOption(1);
@@ -70,21 +70,21 @@ TEST_F(EditorFixture, ResetDocumentEmptiesTheScoreAndLeavesTheEntryStateToItsCal
 
     editor.ResetDocument();
 
-    EXPECT_EQ(editor.ScoreData, (std::array<Row, kScoreSize>{}));
+    EXPECT_EQ(editor.ScoreData(), (std::array<Row, kScoreSize>{}));
     EXPECT_EQ(list.texts(), kEmptyList);
-    EXPECT_EQ(editor.Title, kUntitled);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.Title(), kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
     EXPECT_EQ(controls.titleText(), kUntitled);
     EXPECT_EQ(controls.tempoIndex(), kDefaultTempoIndex);
     EXPECT_EQ(controls.playStartOption(), 0);
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
     EXPECT_EQ(commandStates(), kStartUpStates);
     // Left for the caller.
-    EXPECT_EQ(editor.EndRow, 4);
-    EXPECT_EQ(editor.CurrentRow, 4);
-    EXPECT_EQ(editor.CurKey, 12);
-    EXPECT_EQ(editor.CurLength, 3);
-    EXPECT_TRUE(editor.EntryOpen);
+    EXPECT_EQ(editor.EndRow(), 4);
+    EXPECT_EQ(editor.CurrentRow(), 4);
+    EXPECT_EQ(editor.CurKey(), 12);
+    EXPECT_EQ(editor.CurLength(), 3);
+    EXPECT_TRUE(editor.EntryOpen());
 }
 
 // New and closing ask only when rows exist that were not saved.
@@ -109,7 +109,7 @@ protected:
     void prepare()
     {
         loadRows(GetParam().rows);
-        editor.Saved = GetParam().saved;
+        document().Saved = GetParam().saved;
         messages.answerNext(GetParam().answer);
     }
     std::vector<Message> expectedQuestion(const QString& text) const
@@ -123,30 +123,30 @@ protected:
 TEST_P(QuestionTest, NewClearsTheDocumentUnlessCancelled)
 {
     prepare();
-    editor.CurKey = 12;
-    editor.EntryOpen = true;
+    entryState().CurKey = 12;
+    entryState().EntryOpen = true;
     controls.showKeyPicture(12, true);
-    const auto before = editor.ScoreData;
+    const auto before = editor.ScoreData();
 
     editor.mnuNew_Click();
 
     EXPECT_EQ(messages.shown(), expectedQuestion(kNewQuestion));
     if (GetParam().proceeds) {
-        EXPECT_EQ(editor.ScoreData, (std::array<Row, kScoreSize>{}));
+        EXPECT_EQ(editor.ScoreData(), (std::array<Row, kScoreSize>{}));
         EXPECT_EQ(list.texts(), kEmptyList);
-        EXPECT_EQ(editor.CurrentRow, 1);
-        EXPECT_EQ(editor.EndRow, 1);
-        EXPECT_EQ(editor.CurKey, kNoKey);
-        EXPECT_FALSE(editor.EntryOpen);
+        EXPECT_EQ(editor.CurrentRow(), 1);
+        EXPECT_EQ(editor.EndRow(), 1);
+        EXPECT_EQ(editor.CurKey(), kNoKey);
+        EXPECT_FALSE(editor.EntryOpen());
         EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
-        EXPECT_TRUE(editor.Saved);
+        EXPECT_TRUE(editor.Saved());
         EXPECT_EQ(commandStates(), kStartUpStates);
     } else {
-        EXPECT_EQ(editor.ScoreData, before);
+        EXPECT_EQ(editor.ScoreData(), before);
         EXPECT_EQ(list.count(), int(GetParam().rows.size()) + 1);
-        EXPECT_EQ(editor.CurKey, 12);
-        EXPECT_TRUE(editor.EntryOpen);
-        EXPECT_FALSE(editor.Saved);
+        EXPECT_EQ(editor.CurKey(), 12);
+        EXPECT_TRUE(editor.EntryOpen());
+        EXPECT_FALSE(editor.Saved());
     }
 }
 
@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(, QuestionTest, ::testing::ValuesIn(kQuestionCases),
 TEST_F(EditorFixture, ClosingWhilePlayingOrSendingIsRefusedSilently)
 {
     loadRows({123});
-    editor.Saved = false;
-    editor.Idle = false;
+    document().Saved = false;
+    const Activity::Busy playing(activity());
 
     EXPECT_EQ(editor.Form_Unload(), Closing::Refused);
     editor.mnuEnd_Click();

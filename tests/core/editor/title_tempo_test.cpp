@@ -36,7 +36,7 @@ TEST_P(TitleTest, TheTitleIsCutToWidth64OneMessagePerRemovedCharacter)
     EXPECT_EQ(controls.titleText(), GetParam().kept);
     EXPECT_EQ(messages.shown(), std::vector<Message>(std::size_t(GetParam().messages), Message{kTitleMessage}));
     EXPECT_EQ(commandStates(), "Insert Tempo Open Save Exit New");
-    EXPECT_FALSE(editor.Saved);
+    EXPECT_FALSE(editor.Saved());
 }
 
 INSTANTIATE_TEST_SUITE_P(, TitleTest, ::testing::ValuesIn(kTitleCases),
@@ -68,7 +68,7 @@ TEST_P(StoredTitleTest, ACharacterTheFileCannotHoldBecomesAQuestionMarkAtOnce)
 
     EXPECT_EQ(controls.titleText(), GetParam().kept);
     EXPECT_EQ(messages.texts(), QStringList(GetParam().messages.begin(), GetParam().messages.end()));
-    EXPECT_FALSE(editor.Saved);
+    EXPECT_FALSE(editor.Saved());
 }
 
 INSTANTIATE_TEST_SUITE_P(, StoredTitleTest, ::testing::ValuesIn(kStoredCases),
@@ -80,9 +80,9 @@ TEST_F(EditorFixture, ChoosingATempoIsAnEditEvenOfAnEmptyScore)
 
     EXPECT_EQ(controls.tempoIndex(), 0);
     EXPECT_EQ(commandStates(), "Insert Tempo Open Save Exit New");
-    EXPECT_FALSE(editor.Saved);
+    EXPECT_FALSE(editor.Saved());
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(editor.Tempo, 120);  // read from the list when it is used
+    EXPECT_EQ(editor.Tempo(), 120);  // read from the list when it is used
 }
 
 } // namespace

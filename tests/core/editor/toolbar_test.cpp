@@ -19,7 +19,7 @@ protected:
         controls.setToolImageSize({600, 450});
         loadRows({123, 994});  // saved, so New clears without asking
     }
-    bool newRan() const { return editor.EndRow == 1; }
+    bool newRan() const { return editor.EndRow() == 1; }
 };
 
 struct Release {
@@ -83,7 +83,7 @@ TEST_F(ToolbarTest, TheMiddleButtonActsAsTheLeftOneAndShiftIsIgnored)
 
 TEST_F(ToolbarTest, ExitRunsTheClosingProcedureAndAStayingAnswerKeepsTheWindow)
 {
-    editor.Saved = false;
+    document().Saved = false;
     messages.answerNext(MessageAnswer::Cancel);
     editor.imgEnd_MouseDown(kLeftButton, 0, 10, 10);
     editor.imgEnd_MouseUp(kLeftButton, 0, 10, 10);

@@ -91,7 +91,7 @@ protected:
     };
     Document document() const
     {
-        return {rows(), controls.titleText(), controls.tempoIndex(), editor.Saved,
+        return {rows(), controls.titleText(), controls.tempoIndex(), editor.Saved(),
                 commandStates(), list.texts()};
     }
 

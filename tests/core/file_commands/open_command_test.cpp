@@ -30,24 +30,24 @@ TEST_F(OpenCommand, EndsWithRowOneSelectedTheEntryClearedAndTheDocumentSaved)
 {
     enterNote(12, 4);
     clickKey(14);  // a row pending, and the document modified
-    ASSERT_TRUE(editor.EntryOpen);
+    ASSERT_TRUE(editor.EntryOpen());
     writeFile(path("three.tun"), kThreeRowsFile);
 
     openPath(path("three.tun"));
 
     EXPECT_EQ(messages.shown(), (std::vector<Message>{kDiscardQuestion, kOpened}));
     EXPECT_EQ(rows(), kThreeRows);
-    EXPECT_EQ(editor.EndRow, 4);
-    EXPECT_EQ(editor.CurrentRow, 1);
+    EXPECT_EQ(editor.EndRow(), 4);
+    EXPECT_EQ(editor.CurrentRow(), 1);
     EXPECT_EQ(list.count(), 4);
     EXPECT_EQ(list.itemText(3), "");
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{0});
     EXPECT_EQ(controls.titleText(), "三行");
     EXPECT_EQ(controls.tempoIndex(), 3);
     EXPECT_EQ(controls.pressedKeys(), std::vector<int>{});
-    EXPECT_FALSE(editor.EntryOpen);
-    EXPECT_TRUE(editor.Saved);
-    EXPECT_EQ(editor.FilePath, path("three.tun"));
+    EXPECT_FALSE(editor.EntryOpen());
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_EQ(editor.FilePath(), path("three.tun"));
     EXPECT_EQ(commandStates(), kOpenedStates);
 }
 
@@ -94,7 +94,7 @@ TEST_F(OpenCommand, CancelInTheDialogChangesNothing)
     EXPECT_EQ(dialogs.openShown[0].initialFolder, dialogs.programFolder);
     EXPECT_EQ(messages.shown(), std::vector<Message>{kDiscardQuestion});
     EXPECT_EQ(document(), before);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
 }
 
 TEST_F(OpenCommand, AMissingFileIsReportedAndChangesNothing)
@@ -106,7 +106,7 @@ TEST_F(OpenCommand, AMissingFileIsReportedAndChangesNothing)
 
     EXPECT_EQ(messages.shown(), (std::vector<Message>{kDiscardQuestion, kMissingFile}));
     EXPECT_EQ(document(), before);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
 }
 
 // ---- The question before the document is replaced ---------------------------------
@@ -208,12 +208,12 @@ TEST_P(OpenLoading, MakesTheRowsTitleAndTempoAndTellsWhatItFound)
     openPath(path("melody.tun"));
 
     EXPECT_EQ(rows(), GetParam().rows);
-    EXPECT_EQ(list.count(), editor.EndRow);
-    EXPECT_EQ(list.itemText(editor.EndRow - 1), "");
+    EXPECT_EQ(list.count(), editor.EndRow());
+    EXPECT_EQ(list.itemText(editor.EndRow() - 1), "");
     EXPECT_EQ(controls.titleText(), GetParam().title);
     EXPECT_EQ(controls.tempoIndex(), GetParam().tempoIndex);
     EXPECT_EQ(messages.shown(), GetParam().messages);
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
     EXPECT_EQ(commandStates(), kOpenedStates);
 }
 
@@ -229,7 +229,7 @@ TEST_F(OpenCommand, TellsWhatReadingMetBeforeTheDocumentIsSettledAndTheClosingMe
     };
     std::vector<Seen> seen;
     messages.whileShown([&](const Message& message) {
-        seen.push_back({message.text, list.count(), editor.Saved});
+        seen.push_back({message.text, list.count(), editor.Saved()});
     });
 
     openPath(path("long.tun"));

@@ -94,7 +94,7 @@ TEST_P(OpenFailure, NamesTheFileAndTheReasonAndKeepsTheDocument)
     EXPECT_EQ(messages.shown(),
               (std::vector<Message>{kDiscardQuestion, msg::readFailure(file, GetParam().failure)}));
     EXPECT_EQ(document(), before);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
 }
 
 INSTANTIATE_TEST_SUITE_P(, OpenFailure, ::testing::ValuesIn(kUnreadables),

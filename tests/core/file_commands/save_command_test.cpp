@@ -33,8 +33,8 @@ TEST_F(SaveCommand, WritesTheTitleTheTempoAndOneLinePerRowAndMarksTheDocumentSav
     EXPECT_EQ(contentOf(path("song.tun")), kThreeRowsFile);
     EXPECT_EQ(entriesOf(folder()), QStringList{"song.tun"});
     EXPECT_EQ(messages.texts(), QStringList{});
-    EXPECT_TRUE(editor.Saved);
-    EXPECT_EQ(editor.FilePath, path("song.tun"));
+    EXPECT_TRUE(editor.Saved());
+    EXPECT_EQ(editor.FilePath(), path("song.tun"));
     EXPECT_EQ(commandStates(), "Insert Delete Copy Play Tempo Send Open Exit New");
     EXPECT_EQ(list.selectedIndexes(), std::vector<int>{1});  // the current row, the empty one
 }
@@ -42,7 +42,7 @@ TEST_F(SaveCommand, WritesTheTitleTheTempoAndOneLinePerRowAndMarksTheDocumentSav
 TEST_F(SaveCommand, SelectsTheCurrentRowAgainAlsoWhenItIsTheEndLine)
 {
     clickRow(4);
-    ASSERT_EQ(editor.CurrentRow, editor.EndRow);
+    ASSERT_EQ(editor.CurrentRow(), editor.EndRow());
 
     saveAs(path("song.tun"));
 
@@ -72,7 +72,7 @@ TEST_F(SaveCommand, CancelInTheDialogWritesNothingAndChangesNothing)
     ASSERT_EQ(dialogs.saveShown.size(), 1u);
     EXPECT_EQ(dialogs.saveShown[0].filter, "(*.tun)");
     EXPECT_EQ(dialogs.saveShown[0].initialFolder, dialogs.programFolder);
-    EXPECT_EQ(editor.FilePath, kUntitled);
+    EXPECT_EQ(editor.FilePath(), kUntitled);
     EXPECT_EQ(document(), before);
     EXPECT_EQ(entriesOf(folder()), QStringList{});
 }
@@ -117,7 +117,7 @@ TEST_F(SaveCommand, AnOpenedMelodyIsOfferedTheFileItCameFrom)
     EXPECT_EQ(dialogs.saveShown[0].initialName, "ode.tun");
     EXPECT_EQ(dialogs.saveShown[0].initialFolder, path(QStringLiteral("songs")));
     EXPECT_EQ(entriesOf(path(QStringLiteral("songs"))), QStringList{"ode.tun"});
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
 }
 
 TEST_F(SaveCommand, WritesTheTitleAsTypedAndWhatCodePage932LacksAsAQuestionMark)
@@ -128,7 +128,7 @@ TEST_F(SaveCommand, WritesTheTitleAsTypedAndWhatCodePage932LacksAsAQuestionMark)
 
     EXPECT_TRUE(contentOf(path("song.tun")).startsWith(sjis(QStringLiteral("'title=  曲? \r\n"))))
         << contentOf(path("song.tun")).toStdString();
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
 }
 
 struct NameCase {
@@ -142,7 +142,7 @@ TEST_P(FileNameEnding, OnlyAnExactLowerCaseExtensionIsKept)
 {
     saveAs(path(GetParam().typed));
 
-    EXPECT_EQ(editor.FilePath, path(GetParam().saved));
+    EXPECT_EQ(editor.FilePath(), path(GetParam().saved));
     EXPECT_EQ(entriesOf(folder()), QStringList{GetParam().saved});
 }
 
@@ -170,8 +170,8 @@ TEST_P(Overwrite, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
     EXPECT_EQ(messages.shown(), std::vector<Message>{kOverwrite});
     EXPECT_EQ(contentOf(path("song.tun")), GetParam().replaced ? kThreeRowsFile : "old melody\r\n");
     EXPECT_EQ(entriesOf(folder()), QStringList{"song.tun"});
-    EXPECT_EQ(editor.FilePath, path("song.tun"));
-    EXPECT_EQ(editor.Saved, GetParam().replaced);
+    EXPECT_EQ(editor.FilePath(), path("song.tun"));
+    EXPECT_EQ(editor.Saved(), GetParam().replaced);
     if (!GetParam().replaced)
         EXPECT_EQ(commandStates(), statesBefore);
 }

@@ -6,7 +6,7 @@
 
 #include "support/fake_animation.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 
 #include <array>
 

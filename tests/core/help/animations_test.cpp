@@ -38,7 +38,7 @@ TEST_F(AnimationTest, HoldingTheHotSpotSwingsThePictureAndReleaseRestsIt)
     editor.imgCheese_MouseUp(kLeftButton, 0, 100, 100);
     EXPECT_EQ(takeFrames(), std::vector<int>{0});
     EXPECT_EQ(animation.interval(AnimationTimer::Anime), 0);
-    EXPECT_EQ(editor.AnimeTag, 1);  // the counter is not reset
+    EXPECT_EQ(editor.AnimeTag(), 1);  // the counter is not reset
 
     timers.advance(1000);
     EXPECT_EQ(takeFrames(), std::vector<int>{}) << "the stopped timer shows nothing";
@@ -50,7 +50,7 @@ TEST_F(AnimationTest, TheNextHoldCarriesOnWhereTheLastStopped)
     takeFrames();
     holdCheese(600);
     EXPECT_EQ(takeFrames(), (std::vector<int>{2, 1, 0, 0}));
-    EXPECT_EQ(editor.AnimeTag, 0);
+    EXPECT_EQ(editor.AnimeTag(), 0);
 }
 
 TEST_F(AnimationTest, AnyMouseButtonDrivesTheHotSpot)
@@ -65,7 +65,7 @@ TEST_F(AnimationTest, AShortPressShowsOnlyTheRestFrame)
 {
     holdCheese(199);
     EXPECT_EQ(takeFrames(), std::vector<int>{0});
-    EXPECT_EQ(editor.AnimeTag, 0);
+    EXPECT_EQ(editor.AnimeTag(), 0);
 }
 
 TEST_F(AnimationTest, TheClickedPictureFallsOutOfSightInTenTicksAndTheEleventhStopsIt)

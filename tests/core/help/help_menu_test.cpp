@@ -25,7 +25,7 @@ TEST_F(HelpMenuTest, TheVersionEntryShowsTheAboutBoxEachTimeAndChangesNothing)
     editor.mnuVer_Click();
     EXPECT_EQ(help.aboutShows, 2);
     EXPECT_EQ(messages.shown(), std::vector<Message>{});
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
 }
 
 struct VolumeCase {
@@ -68,7 +68,7 @@ TEST_P(VolumeControlTest, StartsTheFirstMixerThatStartsOrSaysItCannot)
     editor.mnuVolCtrl_Click();
     EXPECT_EQ(help.started, GetParam().started);
     EXPECT_EQ(messages.shown(), GetParam().cannotStart ? std::vector{kCannotStart} : std::vector<Message>{});
-    EXPECT_TRUE(editor.Saved);
+    EXPECT_TRUE(editor.Saved());
 }
 
 INSTANTIATE_TEST_SUITE_P(Mixers, VolumeControlTest, ::testing::ValuesIn(kVolumeCases),

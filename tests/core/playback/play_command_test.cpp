@@ -97,7 +97,7 @@ TEST_P(TempoTest, NotesSoundForTheirLengthRestsWaitAndEmptyRowsPassAtOnce)
     EXPECT_EQ(clock.nowMs(), 26 * u + 5);
     // One sleep per timed row: the wait wakes when the row can end, it does not poll.
     EXPECT_EQ(clock.waits(), 5);
-    EXPECT_EQ(editor.Tempo, GetParam().tempo);
+    EXPECT_EQ(editor.Tempo(), GetParam().tempo);
 }
 
 INSTANTIATE_TEST_SUITE_P(, TempoTest, ::testing::ValuesIn(kTempos),
@@ -116,11 +116,11 @@ TEST_F(PlaybackTest, StopDuringRow5EndsAfterThatRowAndTheNextPlayResumesThere)
     const std::vector<Sent> played = takeSent();
     ASSERT_EQ(played.size(), 10u);
     EXPECT_EQ(played.back(), (Sent{630, noteOff(79), 5}));  // its full length, then stop
-    EXPECT_EQ(editor.CurrentRow, 5);
+    EXPECT_EQ(editor.CurrentRow(), 5);
     EXPECT_EQ(controls.playStartOption(), 1);
     EXPECT_EQ(selectedRow(), 5);
     EXPECT_EQ(commandStates(), "Insert Delete Copy Play Tempo Send Open Exit New");
-    EXPECT_FALSE(editor.StopRequest);
+    EXPECT_FALSE(editor.StopRequest());
 
     clickPlay();
 
@@ -135,14 +135,14 @@ TEST_F(PlaybackTest, AStopDuringARestIsHonouredWhenTheRestIsOver)
     clickPlay();
     EXPECT_EQ(sent, std::vector<Sent>{});
     EXPECT_EQ(clock.nowMs(), 501);
-    EXPECT_EQ(editor.CurrentRow, 1);
+    EXPECT_EQ(editor.CurrentRow(), 1);
 }
 
 TEST_F(PlaybackTest, PlayingToTheEndStartsOverNextTimeWhateverRowIsSelected)
 {
     loadMelody({120, 140, 160});
     clickPlay();
-    EXPECT_EQ(editor.CurrentRow, editor.EndRow);
+    EXPECT_EQ(editor.CurrentRow(), editor.EndRow());
     EXPECT_EQ(controls.playStartOption(), 0);
     EXPECT_EQ(commandStates(), "Insert Play Tempo Send Open Exit New");
 
@@ -160,9 +160,9 @@ TEST_F(PlaybackTest, FromTheSelectedRowWithTheEndLineSelectedEndsAtOnce)
     clickPlay();
     EXPECT_EQ(sent, std::vector<Sent>{});
     EXPECT_EQ(clock.nowMs(), 0);
-    EXPECT_EQ(editor.CurrentRow, editor.EndRow);
+    EXPECT_EQ(editor.CurrentRow(), editor.EndRow());
     EXPECT_EQ(controls.playStartOption(), 0);
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
 }
 
 TEST_F(PlaybackTest, FromTheSelectedRowStartsAtTheClickedRow)
@@ -180,7 +180,7 @@ TEST_F(PlaybackTest, APendingRowSoundsNothingAndTakesNoTime)
     loadMelody({0, 140});
     clickRow(1);
     clickKey(9);  // row 1 now waits for its length
-    ASSERT_EQ(editor.ScoreData[1].code, kPendingRow);
+    ASSERT_EQ(editor.ScoreData()[1].code, kPendingRow);
     takeSent();
     clickPlay();
     EXPECT_EQ(sent, (std::vector<Sent>{{0, noteOn(74), 2}, {126, noteOff(74), 2}}));
@@ -216,7 +216,7 @@ TEST_P(AfterPlayingTest, UndoIsGoneAndPasteIsDisabled)
     EXPECT_FALSE(controls.isMenuEntryEnabled(MenuEntry::Undo));
     EXPECT_FALSE(controls.isToolEnabled(ToolImage::Paste));
     EXPECT_FALSE(controls.isMenuEntryEnabled(MenuEntry::Paste));
-    EXPECT_EQ(editor.UndoData, std::nullopt);
+    EXPECT_EQ(editor.UndoData(), std::nullopt);
     editor.mnuUndo_Click();
     EXPECT_EQ(rows(), rowsBefore);
     // The insert is not saved yet, so Save stays available.
@@ -230,7 +230,7 @@ TEST_P(AfterPlayingTest, EditingIsUnlockedAgain)
         clock.at(GetParam().stopAt, [this] { clickPlay(); });
     clickPlay();
 
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
     for (Menu menu : {Menu::File, Menu::Edit, Menu::ToneMenu, Menu::Help})
         EXPECT_TRUE(controls.isMenuVisible(menu));
     EXPECT_TRUE(controls.isKeyEnabled(kFirstKey));
@@ -253,7 +253,7 @@ TEST_F(PlaybackTest, WhilePlayingEditingIsLockedAndOnlyStopIsOffered)
     bool looked = false;
     clock.at(100, [&] {
         looked = true;
-        EXPECT_FALSE(editor.Idle);
+        EXPECT_FALSE(editor.Idle());
         EXPECT_EQ(commandStates(), "Play");
         EXPECT_EQ(controls.toolPicture(ToolImage::Play), (ShownPicture{PictureStore::Stop, Look::Normal}));
         EXPECT_EQ(controls.playTooltip(), kStopTooltip);
@@ -287,8 +287,8 @@ TEST_F(PlaybackTest, ListClicksEntriesAndClosingAreRefusedWhilePlaying)
     EXPECT_EQ(closing, Closing::Refused);
     EXPECT_EQ(controls.endApplicationCount(), 0);
     EXPECT_EQ(rows(), (std::vector<RowCode>{120, 140}));
-    EXPECT_EQ(editor.CurKey, kNoKey);
-    EXPECT_EQ(editor.CurLength, kNoLength);
+    EXPECT_EQ(editor.CurKey(), kNoKey);
+    EXPECT_EQ(editor.CurLength(), kNoLength);
     // Only the melody sounded: the refused key made no sound.
     EXPECT_EQ(midi.messages,
               (std::vector<std::uint32_t>{noteOn(72), noteOff(72), noteOn(74), noteOff(74)}));
@@ -337,7 +337,7 @@ TEST_P(NoPlayTest, NothingPlays)
     EXPECT_EQ(sent, std::vector<Sent>{});
     EXPECT_EQ(controls.toolPicture(ToolImage::Play), GetParam().picture);
     EXPECT_EQ(controls.playTooltip(), QString());
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
 }
 
 INSTANTIATE_TEST_SUITE_P(, NoPlayTest, ::testing::ValuesIn(kNoPlayClicks),
@@ -348,7 +348,7 @@ TEST_F(PlaybackTest, AnEmptyScoreIsReportedAndNotPlayed)
     editor.imgPlay_MouseUp(kLeftButton, 0, 1.0, 1.0);
     const Message noData{QStringLiteral("データがありません"), MessageIcon::Critical};
     EXPECT_EQ(messages.shown(), std::vector<Message>{noData});
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
     EXPECT_EQ(commandStates(), kStartUpStates);
     EXPECT_EQ(controls.playTooltip(), QString());
 }

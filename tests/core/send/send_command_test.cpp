@@ -57,7 +57,7 @@ TEST_P(SendOutcome, ShowsItsMessagesAndRunsTheClosingStepsWhereTheSendGotFarEnou
     EXPECT_EQ(QFileInfo::exists(folder + "temp.wav"), GetParam().fileWritten);
     EXPECT_EQ(transfer.sendingWindowShows, GetParam().windowShows);
     EXPECT_EQ(transfer.played.size(), std::size_t(GetParam().windowShows));
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
     if (GetParam().closingSteps) {
         EXPECT_TRUE(closingStepsRan(repaints));
     } else {
@@ -166,7 +166,7 @@ TEST_P(SentFile, CarriesTheRowFramesAndTheTempoTheChipShouldGet)
     editor.mnuSent_Click();
 
     EXPECT_EQ(messages.shown(), GetParam().messages);
-    EXPECT_EQ(editor.WavePath, wavePath());
+    EXPECT_EQ(editor.WavePath(), wavePath());
     const auto decoded = decodeFile(wavePath());
     ASSERT_TRUE(decoded.has_value()) << decoded.error();
     EXPECT_EQ(decoded->rows, GetParam().sent);
@@ -185,7 +185,7 @@ TEST_F(SendFixture, OkPlaysTheWholeWrittenFileWhileTheWindowIsShownAndTheEditorI
     bool idleWhilePlaying = true;
     std::expected<DecodedTransfer, std::string> heard = std::unexpected("nothing played");
     transfer.whilePlaying = [&](const QString& path) {
-        idleWhilePlaying = editor.Idle;
+        idleWhilePlaying = editor.Idle();
         heard = decodeFile(path);
     };
 
@@ -197,7 +197,7 @@ TEST_F(SendFixture, OkPlaysTheWholeWrittenFileWhileTheWindowIsShownAndTheEditorI
     EXPECT_FALSE(idleWhilePlaying);
     ASSERT_TRUE(heard.has_value()) << heard.error();
     EXPECT_EQ(heard->rows, (std::vector<RowCode>{53, 991}));
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
     EXPECT_FALSE(transfer.windowOpen);
 }
 
@@ -210,7 +210,7 @@ TEST_F(SendFixture, APlaybackFailureIsToldOnceTheWindowHasClosed)
     messages.whileShown([&](const Message& message) {
         if (message == kSoundDevice) {
             windowOpenAtMessage = transfer.windowOpen;
-            idleAtMessage = editor.Idle;
+            idleAtMessage = editor.Idle();
         }
     });
 
@@ -305,7 +305,7 @@ TEST_F(SendFixture, AFolderTextWithANulIsCutThere)
 
     editor.mnuSent_Click();
 
-    EXPECT_EQ(editor.WavePath, folder + "temp.wav");
+    EXPECT_EQ(editor.WavePath(), folder + "temp.wav");
     EXPECT_TRUE(decodeFile(folder + "temp.wav").has_value());
 }
 

@@ -167,7 +167,7 @@ TEST_P(SendFailure, TellsTheKindAndStopsBeforeTheConfirmation)
     EXPECT_EQ(messages.shown(), std::vector<Message>{GetParam().message});
     EXPECT_EQ(transfer.sendingWindowShows, 0);
     EXPECT_TRUE(transfer.played.empty());
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
     if (!stage_.victim.isEmpty())
         EXPECT_EQ(bytesOf(stage_.victim), kOthersBytes);
 }

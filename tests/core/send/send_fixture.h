@@ -73,20 +73,20 @@ protected:
         list.click(0);
         editor.imgKey_MouseDown(12, kLeftButton);
         editor.imgLen_MouseDown(3, kLeftButton);
-        editor.CurKey = 12;
-        editor.CurLength = 3;
+        entryState().CurKey = 12;
+        entryState().CurLength = 3;
     }
 
     //! Whether the closing steps ran: the window repainted, the current row the
     //! only one selected, no key or length chosen or drawn pressed.
     ::testing::AssertionResult closingStepsRan(int repaintsBefore) const
     {
-        const int row = editor.CurrentRow;
+        const int row = editor.CurrentRow();
         if (controls.repaintCount() != repaintsBefore + 1)
             return ::testing::AssertionFailure() << "repainted " << controls.repaintCount() - repaintsBefore << " times";
         if (list.selectedIndexes() != std::vector<int>{row - 1})
             return ::testing::AssertionFailure() << "row " << row << " is not the one selected";
-        if (editor.CurKey != kNoKey || editor.CurLength != kNoLength || !controls.pressedKeys().empty()
+        if (editor.CurKey() != kNoKey || editor.CurLength() != kNoLength || !controls.pressedKeys().empty()
             || !controls.pressedLengths().empty())
             return ::testing::AssertionFailure() << "a key or length is still chosen";
         return ::testing::AssertionSuccess();

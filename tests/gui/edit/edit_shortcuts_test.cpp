@@ -3,7 +3,7 @@
 // mouse in the real list is the block the commands act on. What the commands
 // do is proven through the fakes; here only the wiring counts.
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "gui/shell/main_window_fixture.h"
 #include "gui/score_list_widget.h"
@@ -59,7 +59,7 @@ protected:
 
     std::vector<RowCode> rows()
     {
-        return codesOf(std::span(editor().ScoreData).subspan(1, std::size_t(editor().EndRow - 1)));
+        return codesOf(std::span(editor().ScoreData()).subspan(1, std::size_t(editor().EndRow() - 1)));
     }
 
     QApplication& app = application();
@@ -71,7 +71,7 @@ TEST_F(EditShortcutsTest, AShiftClickBlockIsTheSelectedRange)
     clickRow(1);
     clickRow(3, Qt::ShiftModifier);
     EXPECT_EQ(editor().GetSelectedRange(), (SelectedRange{1, 3}));
-    EXPECT_EQ(editor().CurrentRow, 1);
+    EXPECT_EQ(editor().CurrentRow(), 1);
 
     // Selected from the end line up, the block counts as its first row alone.
     clickRow(4);

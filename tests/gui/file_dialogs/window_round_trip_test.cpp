@@ -8,7 +8,7 @@
 #include "support/recording_midi.h"
 #include "support/scripted_message_box.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
 #include "gui/score_list_widget.h"
@@ -111,7 +111,7 @@ TEST_F(WindowRoundTrip, AMelodySavedAndOpenedAgainComesBackAsItWas)
 
     EXPECT_EQ(shown(), entered);
     EXPECT_EQ(messages->texts(), QStringList{"ファイルを開きました。"});
-    EXPECT_EQ(window.editor().FilePath, folder.filePath("song.tun"));
+    EXPECT_EQ(window.editor().FilePath(), folder.filePath("song.tun"));
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "support/printers.h"
 #include "tunewright/version.h"
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/about_box.h"
 #include "gui/art/artwork.h"
 #include "gui/art/layout.h"
@@ -254,7 +254,7 @@ TEST_F(DecorationTest, BothDecorationsMoveWhileAMelodyPlays)
     int lowestTopWhilePlaying = startTop;
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, [&] {
-        if (window.editor().Idle)
+        if (window.editor().Idle())
             return;
         framesWhilePlaying.insert(animeFrame());
         lowestTopWhilePlaying = std::max(lowestTopWhilePlaying, window.widgets().imgFall->y());

@@ -5,7 +5,7 @@
 // start, the tests are skipped.
 
 #include "codecs/transfer/transfer_decoder.h"
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/sending_window.h"
 #include "support/fake_ports.h"
 #include "support/printers.h"
@@ -122,7 +122,7 @@ TEST_F(SendThroughSoundServer, TheChipHearsEveryRowAndTheTempoAndTheWindowCloses
 {
     const std::vector<RowCode> rows = wholeKeyboard();
     enter(rows);
-    ASSERT_EQ(editor.EndRow, int(rows.size()) + 1);
+    ASSERT_EQ(editor.EndRow(), int(rows.size()) + 1);
     controls.setTempoIndex(4);  // "180"
     editor.cmbTempo_Click();
 
@@ -163,7 +163,7 @@ TEST_F(SendThroughSoundServer, ASoundServerThatIsGoneIsToldAfterTheWindowCloses)
 
     EXPECT_EQ(messages.shown(), (std::vector<Message>{kConfirm, kSoundDevice}));
     EXPECT_LT(SteadyClock::now() - start, 3s) << "it waited for a server that is not there";
-    EXPECT_TRUE(editor.Idle);
+    EXPECT_TRUE(editor.Idle());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // start-up: within the output's bound the sound-device message is shown and the window
 // comes up, silent.
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "core/message_catalogue.h"
 #include "gui/main_window.h"
 #include "gui/shell/main_window_fixture.h"
@@ -45,7 +45,7 @@ TEST(FrozenSoundServer, TheWindowAppearsWithTheDeviceMessageWithinTheBound)
     // The bound, and what loading the soundfont and starting the window take besides.
     EXPECT_LT(took, options.serverLimit + std::chrono::milliseconds(1500));
     EXPECT_EQ(messages->shown(), (std::vector<Message>{{msg::kSoundDeviceAtStart, MessageIcon::Error}}));
-    EXPECT_FALSE(window.editor().MidiReady);
+    EXPECT_FALSE(window.editor().MidiReady());
     EXPECT_TRUE(window.isVisible());
 }
 

@@ -3,7 +3,7 @@
 // for the services that would open dialogs, play sound or wait for an answer.
 // The window is shown and active, so shortcuts and focus work as on a desktop.
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
 #include "gui/score_list_widget.h"

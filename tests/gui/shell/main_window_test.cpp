@@ -3,8 +3,9 @@
 // logic itself is proven by the editor's own tests.
 
 #include "codecs/score/row_text.h"
-#include "gui/shell/main_window_fixture.h"
 #include "gui/score_list_widget.h"
+#include "gui/shell/main_window_fixture.h"
+#include "support/editor_probe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,12 +120,12 @@ TEST_F(MainWindowTest, OnlyTheUsersTitleAndTempoMarkTheDocumentModified)
     EXPECT_EQ(window.widgets().txtTitle->text(), QStringLiteral("無題"));
     EXPECT_EQ(window.widgets().cmbTempo->currentText(), QStringLiteral("120"));
     EXPECT_FALSE(control(QStringLiteral("imgSave"))->isEnabled());
-    EXPECT_TRUE(window.editor().Saved);
+    EXPECT_TRUE(window.editor().Saved());
 
     QTest::keyClick(window.widgets().cmbTempo, Qt::Key_Down);
     EXPECT_EQ(window.widgets().cmbTempo->currentText(), QStringLiteral("150"));
     EXPECT_TRUE(control(QStringLiteral("imgSave"))->isEnabled());
-    EXPECT_FALSE(window.editor().Saved);
+    EXPECT_FALSE(window.editor().Saved());
 }
 
 struct ShortcutCase {
@@ -197,14 +198,14 @@ TEST_F(MainWindowTest, AClickWhileAMelodyPlaysReachesTheStopButton)
     midi->messages.clear();
     bool idleWhilePlaying = true;
     QTimer::singleShot(40, &window, [&] {
-        idleWhilePlaying = window.editor().Idle;
+        idleWhilePlaying = window.editor().Idle();
         clickWith(Qt::LeftButton, QStringLiteral("imgPlay"));
     });
 
     clickWith(Qt::LeftButton, QStringLiteral("imgPlay"));  // returns when playing ends
 
     EXPECT_FALSE(idleWhilePlaying);
-    EXPECT_TRUE(window.editor().Idle);
+    EXPECT_TRUE(window.editor().Idle());
     const auto noteOns = std::count_if(midi->messages.begin(), midi->messages.end(),
                                        [](std::uint32_t m) { return (m & 0xF0) == 0x90 && (m >> 16 & 0xFF) > 0; });
     EXPECT_EQ(noteOns, 1) << "the melody stops after the row that was playing";
@@ -212,10 +213,11 @@ TEST_F(MainWindowTest, AClickWhileAMelodyPlaysReachesTheStopButton)
 
 TEST_F(MainWindowTest, TheCloseControlRunsTheClosingProcedure)
 {
-    window.editor().Idle = false;
-    EXPECT_FALSE(window.close()) << "refused while playing or sending";
-    EXPECT_TRUE(messages->shown().empty());
-    window.editor().Idle = true;
+    {
+        const Activity::Busy playing(EditorProbe::activity(window.editor()));
+        EXPECT_FALSE(window.close()) << "refused while playing or sending";
+        EXPECT_TRUE(messages->shown().empty());
+    }
 
     clickWith(Qt::LeftButton, QStringLiteral("imgKey_12"));
     clickWith(Qt::LeftButton, QStringLiteral("imgLen_3"));

@@ -4,7 +4,7 @@
 //
 //   tunewright-screenshot OUTPUT_FOLDER
 
-#include "core/editor.h"
+#include "core/editor/editor.h"
 #include "gui/main_window.h"
 #include "gui/picture_button.h"
 #include "gui/shell/screenshot_window.h"

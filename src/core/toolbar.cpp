@@ -1,4 +1,4 @@
-#include "core/editor.h"
+#include "core/toolbar.h"
 
 namespace tw {
 namespace {
@@ -15,42 +15,32 @@ int smokeBeside(ToolImage image)
 
 } // namespace
 
-void Editor::pressTool(ToolImage image, PictureStore store, int button)
+void Toolbar::press(ToolImage image, PictureStore store, int button)
 {
     // The right button belongs to no toolbar image; the middle one acts as the left.
     if (button == kRightButton)
         return;
-    ports_.controls.showToolPicture(image, store, Look::Pressed);
+    controls_.showToolPicture(image, store, Look::Pressed);
     if (const int smoke = smokeBeside(image))
-        ports_.controls.setSmokeVisible(smoke, true);
+        controls_.setSmokeVisible(smoke, true);
 }
 
-bool Editor::releaseTool(ToolImage image, PictureStore store, int button, double x, double y)
+bool Toolbar::release(ToolImage image, PictureStore store, int button, double x, double y)
 {
     if (button == kRightButton)
         return false;
     // The normal look and the hidden smoke come back on every release, also
     // when the pointer has left the image and the command does not run.
-    ports_.controls.showToolPicture(image, store, Look::Normal);
+    controls_.showToolPicture(image, store, Look::Normal);
     if (const int smoke = smokeBeside(image))
-        ports_.controls.setSmokeVisible(smoke, false);
+        controls_.setSmokeVisible(smoke, false);
     return releasedInside(image, x, y);
 }
 
-bool Editor::releasedInside(ToolImage image, double x, double y) const
+bool Toolbar::releasedInside(ToolImage image, double x, double y) const
 {
-    const QSizeF size = ports_.controls.toolImageSize(image);
+    const QSizeF size = controls_.toolImageSize(image);
     return x >= 0 && x <= size.width() && y >= 0 && y <= size.height();
-}
-
-void Editor::showMessage(const QString& text, MessageIcon icon)
-{
-    ports_.messages.show({text, icon, MessageButtons::Ok});
-}
-
-MessageAnswer Editor::ask(const QString& text)
-{
-    return ports_.messages.show({text, MessageIcon::None, MessageButtons::OkCancel});
 }
 
 } // namespace tw

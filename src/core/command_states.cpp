@@ -1,4 +1,4 @@
-#include "core/editor.h"
+#include "core/command_states.h"
 
 #include <optional>
 
@@ -13,7 +13,7 @@ struct CommandControls {
     PictureStore store;
 };
 
-//! In the order of the arguments of SetCommandStates.
+//! In the order of the columns of the settings tables.
 constexpr std::array<CommandControls, 12> kCommands{{
     {ToolImage::Insert, MenuEntry::Insert, PictureStore::Insert},
     {ToolImage::Del, MenuEntry::Del, PictureStore::Del},
@@ -33,34 +33,29 @@ constexpr std::size_t kPlay = 4;
 
 } // namespace
 
-void Editor::SetCommandStates(Setting insert, Setting del, Setting copy, Setting paste,
-                              Setting play, Setting tempo, Setting send, Setting open,
-                              Setting save, Setting exit, Setting newDoc, Setting undo)
+CommandStates::CommandStates(ControlsPort& controls, std::function<bool()> playable)
+    : controls_(controls), playable_(std::move(playable))
 {
-    SetCommandStates(
-        CommandSettings{insert, del, copy, paste, play, tempo, send, open, save, exit, newDoc, undo});
 }
 
-void Editor::SetCommandStates(const CommandSettings& settings)
+void CommandStates::set(const CommandSettings& settings)
 {
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         Setting setting = settings[i];
-        // Without a MIDI output there is nothing to play on, whatever the caller asks.
-        if (i == kPlay && !MidiReady)
+        if (i == kPlay && !playable_())
             setting = Off;
         if (setting == Keep)
             continue;
         const CommandControls& command = kCommands[i];
         const bool enabled = setting != Off;
         if (!command.image) {
-            ports_.controls.setTempoEnabled(enabled);
+            controls_.setTempoEnabled(enabled);
             continue;
         }
-        ports_.controls.setToolEnabled(*command.image, enabled);
+        controls_.setToolEnabled(*command.image, enabled);
         if (command.menu)
-            ports_.controls.setMenuEntryEnabled(*command.menu, enabled);
-        ports_.controls.showToolPicture(*command.image, command.store,
-                                        enabled ? Look::Normal : Look::Disabled);
+            controls_.setMenuEntryEnabled(*command.menu, enabled);
+        controls_.showToolPicture(*command.image, command.store, enabled ? Look::Normal : Look::Disabled);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "cli/console.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -64,18 +63,14 @@ std::expected<void, QString> writeOutput(const QString& path, const DeviceWriter
 {
     if (QFileInfo(path).isDir())
         return std::unexpected(cannot(QStringLiteral("write"), path, QStringLiteral("it is a folder")));
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    const auto saved = saveFile(path, write);
+    if (!saved) {
+        // A failed open or commit is told by the system's own words; a failed write by its kind.
+        const WriteError& error = saved.error();
         return std::unexpected(cannot(QStringLiteral("write"), path,
-                                      errno != 0 ? systemReason(errno) : file.errorString()));
-    // Leaving without commit() removes the temporary file; the path is never touched.
-    if (const auto written = write(file); !written)
-        return std::unexpected(cannot(QStringLiteral("write"), path, writeReason(written.error())));
-    errno = 0;
-    if (!file.commit())
-        return std::unexpected(cannot(QStringLiteral("write"), path,
-                                      errno != 0 ? systemReason(errno) : file.errorString()));
+                                      error.step == WriteStep::Write ? writeReason(error)
+                                                                     : systemReason(error.systemError)));
+    }
     return {};
 }
 

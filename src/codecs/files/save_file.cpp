@@ -9,12 +9,12 @@ namespace {
 
 // errno names the cause of a failed open or commit, except for a folder: QSaveFile refuses a
 // folder as the target before any system call fails.
-WriteError failureOf(const QString& path)
+WriteError failureOf(const QString& path, WriteStep step)
 {
     const int err = errno;
-    if (err != 0)
-        return writeErrorFromErrno(err);
-    return writeErrorFromErrno(QFileInfo(path).isDir() ? EISDIR : EIO);
+    WriteError error = writeErrorFromErrno(err != 0 ? err : QFileInfo(path).isDir() ? EISDIR : EIO);
+    error.step = step;
+    return error;
 }
 
 } // namespace
@@ -24,13 +24,13 @@ std::expected<void, WriteError> saveFile(const QString& path, const DeviceWriter
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return std::unexpected(failureOf(path));
+        return std::unexpected(failureOf(path, WriteStep::Open));
     // Leaving without commit() discards the temporary file; the target is never touched.
     if (auto written = write(file); !written)
         return written;
     errno = 0;
     if (!file.commit())
-        return std::unexpected(failureOf(path));
+        return std::unexpected(failureOf(path, WriteStep::Commit));
     return {};
 }
 

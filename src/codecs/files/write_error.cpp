@@ -38,8 +38,8 @@ WriteError writeErrorFromErrno(int err)
 {
     for (const auto& [number, kind] : kKindByErrno)
         if (number == err)
-            return {kind, int(kind)};
-    return {WriteErrorKind::Other, err};
+            return {kind, int(kind), err};
+    return {WriteErrorKind::Other, err, err};
 }
 
 } // namespace tw

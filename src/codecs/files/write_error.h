@@ -8,9 +8,14 @@ namespace tw {
 
 enum class WriteErrorKind { DiskFull = 61, PermissionDenied = 70, PathAccess = 75, Other };
 
+//! Where a file write failed: opening the file, writing its content, or putting it in place.
+enum class WriteStep { Open, Write, Commit };
+
 struct WriteError {
     WriteErrorKind kind;
     int code;   //!< 61, 70 or 75 by kind; for Other the failure's own code (an errno value)
+    int systemError = 0;   //!< the operating system's error number behind it
+    WriteStep step = WriteStep::Write;
     friend bool operator==(const WriteError&, const WriteError&) = default;
 };
 

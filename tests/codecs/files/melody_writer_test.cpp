@@ -53,7 +53,7 @@ TEST(WriteMelodyFile, ReportsADeviceThatStopsTakingBytes)
         FailDevice device(room);
         const auto result = writeMelodyFile(device, QStringLiteral("曲"), QStringLiteral("60"), rows);
         ASSERT_FALSE(result.has_value()) << "room " << room;
-        EXPECT_EQ(result.error(), (WriteError{WriteErrorKind::Other, EIO})) << "room " << room;
+        EXPECT_EQ(result.error(), (WriteError{WriteErrorKind::Other, EIO, EIO})) << "room " << room;
     }
     FailDevice roomy(whole.size());
     EXPECT_TRUE(writeMelodyFile(roomy, QStringLiteral("曲"), QStringLiteral("60"), rows).has_value());
@@ -68,7 +68,7 @@ TEST(WriteMelodyFile, ReportsAFullDiskAsDiskFull)
     const std::array<RowCode, 1> rows{121};
     const auto result = writeMelodyFile(full, QStringLiteral("曲"), QStringLiteral("120"), rows);
     ASSERT_FALSE(result.has_value());
-    EXPECT_EQ(result.error(), (WriteError{WriteErrorKind::DiskFull, 61}));
+    EXPECT_EQ(result.error(), (WriteError{WriteErrorKind::DiskFull, 61, ENOSPC}));
 }
 
 } // namespace

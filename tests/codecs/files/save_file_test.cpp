@@ -62,11 +62,12 @@ TEST_F(SaveFile, LeavesTheOldFileWhenTheWriterFails)
 TEST_F(SaveFile, ReportsAPathThatCannotBeAFileAsAPathError)
 {
     ASSERT_TRUE(saveFile(path("plain"), writing("x")));
-    const WriteError pathError{WriteErrorKind::PathAccess, 75};
     for (const QString& target : {path("missing/a.tun"), path("plain/a.tun"), folder_.path()}) {
         const auto result = saveFile(target, writing("x"));
         ASSERT_FALSE(result.has_value()) << target.toStdString();
-        EXPECT_EQ(result.error(), pathError) << target.toStdString();
+        EXPECT_EQ(result.error().kind, WriteErrorKind::PathAccess) << target.toStdString();
+        EXPECT_EQ(result.error().code, 75) << target.toStdString();
+        EXPECT_EQ(result.error().step, WriteStep::Open) << target.toStdString();
     }
     EXPECT_EQ(entries(), QStringList{"plain"});
 }

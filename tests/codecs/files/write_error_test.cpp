@@ -19,7 +19,10 @@ class WriteErrorFromErrno : public ::testing::TestWithParam<ErrnoKind> {};
 
 TEST_P(WriteErrorFromErrno, SortsTheCauseIntoItsKind)
 {
-    EXPECT_EQ(writeErrorFromErrno(GetParam().err), GetParam().error);
+    const WriteError error = writeErrorFromErrno(GetParam().err);
+    EXPECT_EQ(error.kind, GetParam().error.kind);
+    EXPECT_EQ(error.code, GetParam().error.code);
+    EXPECT_EQ(error.systemError, GetParam().err) << "the system's own number stays with the kind";
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, WriteErrorFromErrno, ::testing::Values(

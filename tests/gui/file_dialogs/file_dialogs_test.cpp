@@ -2,7 +2,7 @@
 // folder that follows the chosen file, and the folder the first dialog starts in.
 
 #include "dialog_driver.h"
-#include "core/file_commands/unprivileged_user.h"
+#include "core/files/unprivileged_user.h"
 #include "support/printers.h"
 
 #include "gui/file_dialogs.h"

@@ -6,10 +6,10 @@
 
 #include "send_fixture.h"
 
-#include "core/file_commands/file_size_limit.h"
-#include "core/file_commands/private_mount.h"
-#include "core/file_commands/unprivileged_user.h"
-#include "core/file_commands/write_fault_messages.h"
+#include "core/files/file_size_limit.h"
+#include "core/files/private_mount.h"
+#include "core/files/unprivileged_user.h"
+#include "core/files/write_fault_messages.h"
 
 #include <QDir>
 #include <QTemporaryDir>

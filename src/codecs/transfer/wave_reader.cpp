@@ -1,56 +1,38 @@
 #include "codecs/transfer/wave_reader.h"
 
+#include "codecs/transfer/wave_header.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <optional>
 
 namespace tw {
 namespace {
 
 constexpr quint16 kFormatPcm = 1;
 constexpr quint16 kFormatFloat = 3;
-constexpr quint16 kFormatExtensible = 0xFFFE;
-constexpr qint64 kMaxFormatChunk = 1024;
 constexpr qint64 kReadBlock = 1 << 20;
 
-struct Format {
-    quint16 tag = 0;
-    int channels = 0;
-    quint32 rate = 0;
-    int bits = 0;
-    int blockAlign = 0;
-};
+using Format = WaveFormat;
 
-template <typename T>
-T le(const QByteArray& bytes, qsizetype offset)
+QString textOf(WaveHeaderFault fault)
 {
-    return qFromLittleEndian<T>(bytes.constData() + offset);
+    switch (fault) {
+    case WaveHeaderFault::NotRiffWave: return QStringLiteral("not a RIFF/WAVE file");
+    case WaveHeaderFault::FormatTooShort: return QStringLiteral("the format chunk is too short");
+    case WaveHeaderFault::FormatTooLong: return QStringLiteral("the format chunk is too long");
+    case WaveHeaderFault::EndsInChunk: return QStringLiteral("the file ends in the middle of a chunk");
+    case WaveHeaderFault::NoFormat: return QStringLiteral("the file has no format chunk");
+    case WaveHeaderFault::NoData: return QStringLiteral("the file has no data chunk");
+    case WaveHeaderFault::DataBeforeFormat: return QStringLiteral("the data chunk comes before the format chunk");
+    case WaveHeaderFault::FormatRefused: break;
+    }
+    return {};
 }
 
-std::expected<QByteArray, QString> readExactly(QIODevice& device, qint64 size)
+std::expected<void, QString> checkFormat(const Format& format)
 {
-    QByteArray bytes = device.read(size);
-    if (bytes.size() != size)
-        return std::unexpected(QStringLiteral("the file ends in the middle of a chunk"));
-    return bytes;
-}
-
-std::expected<Format, QString> parseFormat(const QByteArray& body)
-{
-    if (body.size() < 16)
-        return std::unexpected(QStringLiteral("the format chunk is too short"));
-    Format format;
-    format.tag = le<quint16>(body, 0);
-    format.channels = le<quint16>(body, 2);
-    format.rate = le<quint32>(body, 4);
-    format.blockAlign = le<quint16>(body, 12);
-    format.bits = le<quint16>(body, 14);
-    // The extensible form names the real format in the first two bytes of its sub-format.
-    if (format.tag == kFormatExtensible && body.size() >= 26)
-        format.tag = le<quint16>(body, 24);
-
     const bool pcm = format.tag == kFormatPcm
         && (format.bits == 8 || format.bits == 16 || format.bits == 24 || format.bits == 32);
     const bool floating = format.tag == kFormatFloat && format.bits == 32;
@@ -67,7 +49,7 @@ std::expected<Format, QString> parseFormat(const QByteArray& body)
     if (format.blockAlign != format.channels * format.bits / 8)
         return std::unexpected(QStringLiteral("the block size %1 does not fit %2 channels of %3 bits")
                                    .arg(format.blockAlign).arg(format.channels).arg(format.bits));
-    return format;
+    return {};
 }
 
 // A sample at full scale from -1 to 1. Integer formats cannot leave that range;
@@ -133,44 +115,17 @@ std::expected<std::vector<float>, QString> readSamples(QIODevice& device, qint64
 
 std::expected<Recording, QString> readWaveFile(QIODevice& device)
 {
-    const QByteArray riff = device.read(12);
-    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return std::unexpected(QStringLiteral("not a RIFF/WAVE file"));
-
-    std::optional<Format> format;
-    for (;;) {
-        const QByteArray chunkHeader = device.read(8);
-        if (chunkHeader.size() != 8)
-            return std::unexpected(format ? QStringLiteral("the file has no data chunk")
-                                          : QStringLiteral("the file has no format chunk"));
-        const QByteArray id = chunkHeader.first(4);
-        const qint64 size = le<quint32>(chunkHeader, 4);
-
-        if (id == "data") {
-            if (!format)
-                return std::unexpected(QStringLiteral("the data chunk comes before the format chunk"));
-            auto samples = readSamples(device, size, *format);
-            if (!samples)
-                return std::unexpected(samples.error());
-            return Recording{double(format->rate), std::move(*samples)};
-        }
-
-        // Chunks are padded to an even size.
-        const qint64 padded = size + (size & 1);
-        if (id == "fmt ") {
-            if (size > kMaxFormatChunk)
-                return std::unexpected(QStringLiteral("the format chunk is too long"));
-            const auto body = readExactly(device, padded);
-            if (!body)
-                return std::unexpected(body.error());
-            const auto parsed = parseFormat(body->first(size));
-            if (!parsed)
-                return std::unexpected(parsed.error());
-            format = *parsed;
-        } else if (device.skip(padded) != padded) {
-            return std::unexpected(QStringLiteral("the file ends in the middle of a chunk"));
-        }
+    const auto header =
+        readWaveHeader(device, [](const WaveFormat& format) { return checkFormat(format).has_value(); });
+    if (!header) {
+        if (header.error().fault == WaveHeaderFault::FormatRefused)
+            return std::unexpected(checkFormat(header.error().format).error());
+        return std::unexpected(textOf(header.error().fault));
     }
+    auto samples = readSamples(device, header->dataSize, header->format);
+    if (!samples)
+        return std::unexpected(samples.error());
+    return Recording{double(header->format.rate), std::move(*samples)};
 }
 
 } // namespace tw

@@ -98,7 +98,7 @@ LineVerdict parseRest(QStringView length)
     const auto token = std::ranges::find(RestLengthTokens, length);
     if (token == RestLengthTokens.end())
         return line::Invalid{};
-    return line::Row{RowCode(kRestBase + (token - RestLengthTokens.begin()))};
+    return line::Row{restCode(int(token - RestLengthTokens.begin()))};
 }
 
 std::optional<int> letterValue(int c)

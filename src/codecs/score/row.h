@@ -15,6 +15,19 @@ struct Row {
     //! for another row.
     int chosenKey = kNoKey;
     int chosenLength = kNoLength;
+
+    static constexpr Row note(int key, int length) { return {noteCode(key, length)}; }
+    static constexpr Row rest(int index) { return {restCode(index)}; }
+
+    constexpr bool isEmpty() const { return code == kEmptyRow; }
+    constexpr bool isPending() const { return code == kPendingRow; }
+    constexpr bool isNote() const { return code > kEmptyRow && code < kRestBase; }
+    constexpr bool isRest() const { return code >= kRestBase && code < kPendingRow; }
+    //! The key of a note; for a pending row the key chosen for it, if any.
+    constexpr int key() const { return isPending() ? chosenKey : keyOf(code); }
+    //! The length of a note, the rest index of a rest; for a pending row the length chosen.
+    constexpr int length() const { return isPending() ? chosenLength : lengthOf(code); }
+
     friend bool operator==(const Row&, const Row&) = default;
 };
 

@@ -27,6 +27,8 @@ inline constexpr int kRestCount = 5;        //!< rest buttons 0 to 4
 inline constexpr int keyOf(int code) { return code / 10; }
 inline constexpr int lengthOf(int code) { return code % 10; }
 inline constexpr bool isRestCode(int code) { return code >= kRestBase; }
+inline constexpr RowCode noteCode(int key, int length) { return RowCode(key * 10 + length); }
+inline constexpr RowCode restCode(int index) { return RowCode(kRestBase + index); }
 inline constexpr bool isBlackKey(int key)
 {
     const int pitch = key % 12;

@@ -67,7 +67,7 @@ std::expected<RowCode, DecodeFailure> rowCodeOf(unsigned word, int frame)
                        QStringLiteral("row frame %1 carries the length code %2, which no %3 has")
                            .arg(frame)
                            .arg(bitText(length, kLengthCodeBits), rest ? QStringLiteral("rest") : QStringLiteral("note")));
-    return RowCode(key * 10 + index);
+    return noteCode(key, index);
 }
 
 // Reads the symbols in the order of the message: preamble, row frames, end frame, tempo frame.

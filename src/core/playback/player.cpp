@@ -81,14 +81,14 @@ void Player::play()
 int Player::playRows(int firstRow)
 {
     for (int row = firstRow; row < document_.EndRow; ++row) {
-        const RowCode code = document_.ScoreData[std::size_t(row)].code;
+        const Row& current = document_.ScoreData[std::size_t(row)];
         view_.selectRow(row);
         // An empty row passes at once; the list still shows it on the way.
-        if (code == kEmptyRow)
+        if (current.isEmpty())
             continue;
         // A pending row sounds nothing and takes no time, but a stop is honoured there.
-        if (code != kPendingRow)
-            playRow(code);
+        if (!current.isPending())
+            playRow(current.code);
         if (stopRequest_) {
             stopRequest_ = false;
             return row;

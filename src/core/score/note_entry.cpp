@@ -3,12 +3,6 @@
 #include "core/message_catalogue.h"
 
 namespace tw {
-namespace {
-
-bool holdsNote(int code) { return code > kEmptyRow && code < kRestBase; }
-bool takesPending(int code) { return code == kEmptyRow || (code >= kRestBase && code <= kPendingRow); }
-
-} // namespace
 
 NoteEntry::NoteEntry(Document& document, const Activity& activity, ScoreView& view,
                      CommandStates& commands, const Ports& ports)
@@ -48,7 +42,7 @@ void NoteEntry::releaseRest(int index)
     if (refusedBeyondLastRow())
         return;
     // A rest replaces whatever the row held, a pending key or length included.
-    writeAndMoveOn(Row{RowCode(kRestBase + index)}, after::RestAppended, after::RestOnRow);
+    writeAndMoveOn(Row::rest(index), after::RestAppended, after::RestOnRow);
     document_.Saved = false;
 }
 
@@ -66,17 +60,17 @@ void NoteEntry::enterNoteHalf(NoteHalf half, int index)
     document_.Saved = false;
     // With the other half chosen before, the note is complete.
     if (state_.CurKey != kNoKey && state_.CurLength != kNoLength) {
-        writeAndMoveOn(Row{RowCode(state_.CurKey * 10 + state_.CurLength)}, after::NoteAppended,
-                       after::NoteOnRow);
+        writeAndMoveOn(Row::note(state_.CurKey, state_.CurLength), after::NoteAppended, after::NoteOnRow);
         return;
     }
     // Alone, the half makes the row wait for the other one, or replaces that half of a note.
+    // An empty row, a rest or a row waiting already waits for the other half now.
     const int row = document_.CurrentRow;
-    const int code = document_.ScoreData[std::size_t(row)].code;
-    if (takesPending(code))
+    const Row& current = document_.ScoreData[std::size_t(row)];
+    if (current.isNote())
+        changeNote(row, key ? index : current.key(), key ? current.length() : index);
+    else
         makePending(row, key ? pendingWithKey(index) : pendingWithLength(index));
-    else if (holdsNote(code))
-        changeNote(row, key ? index : keyOf(code), key ? lengthOf(code) : index);
 }
 
 bool NoteEntry::refusedBeyondLastRow()
@@ -102,7 +96,7 @@ void NoteEntry::makePending(int row, const Row& pending)
 void NoteEntry::changeNote(int row, int key, int length)
 {
     // CurrentRow stays on the note, so the next key or length tries again on it.
-    const Row note{RowCode(key * 10 + length)};
+    const Row note = Row::note(key, length);
     document_.ScoreData[std::size_t(row)] = note;
     view_.putRowText(row, fieldsForCode(note.code));
     view_.selectRow(row);

@@ -47,12 +47,12 @@ void ScoreView::showRowsAgain()
 
 RowFields ScoreView::rowFields(const Row& row)
 {
-    if (row.code != kPendingRow)
+    if (!row.isPending())
         return fieldsForCode(row.code);
     // What the row showed while it was pending: the key chosen for it, or its length.
-    if (row.chosenKey != kNoKey)
-        return {lookup(OctaveMarks, row.chosenKey / 12), lookup(PitchNames, row.chosenKey % 12), QString()};
-    return {QString(), QString(), lookup(NoteLengthNames, row.chosenLength)};
+    if (row.key() != kNoKey)
+        return {lookup(OctaveMarks, row.key() / 12), lookup(PitchNames, row.key() % 12), QString()};
+    return {QString(), QString(), lookup(NoteLengthNames, row.length())};
 }
 
 SelectedRange ScoreView::selectedRange() const

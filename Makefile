@@ -3,7 +3,7 @@ BUILD_DIR ?= build/release
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
 EXAMPLE := examples/ode-to-joy.tun
 
-.PHONY: all deps configure build run test bench screenshot clean
+.PHONY: all deps configure build run test package bench screenshot clean
 
 all: build
 
@@ -28,6 +28,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The Debian package, in $(BUILD_DIR); tools/package-test installs, checks and removes it.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 bench: build
 	@tools/bench $(BUILD_DIR)

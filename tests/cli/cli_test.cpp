@@ -272,9 +272,10 @@ TEST_F(CliTest, UsageAndFileErrorsExitWith2)
         {{QStringLiteral("show")}, QStringLiteral("show: wrong number of arguments\n")},
         {{QStringLiteral("convert"), melody}, QStringLiteral("convert: wrong number of arguments\n")},
         {{QStringLiteral("decode"), folder, folder}, QStringLiteral("decode: wrong number of arguments\n")},
-        {{QStringLiteral("convert"), melody, path(QStringLiteral("out.mid"))},
-         path(QStringLiteral("out.mid")) + QStringLiteral(": the output must end in .tun (a melody "
-                                                          "file) or .wav (the transfer audio)\n")},
+        {{QStringLiteral("convert"), melody, path(QStringLiteral("out.mp3"))},
+         path(QStringLiteral("out.mp3")) + QStringLiteral(": the output must end in .tun (a melody "
+                                                          "file), .wav (the transfer audio) or .mid "
+                                                          "(a MIDI file)\n")},
         {{QStringLiteral("show"), missing},
          QStringLiteral("cannot read %1: No such file or directory\n").arg(missing)},
         {{QStringLiteral("convert"), missing, path(QStringLiteral("out.tun"))},

@@ -1,15 +1,10 @@
+#include "codecs/midi/midi_messages.h"
 #include "core/editor.h"
 #include "core/message_catalogue.h"
 
 #include <algorithm>
 
 namespace tw {
-namespace {
-
-//! Velocity 127 in the third byte of every note-on message.
-constexpr std::uint32_t kNoteOnBase = 127U << 16;
-
-} // namespace
 
 Editor::Editor(const Ports& ports) : ports_(ports) {}
 

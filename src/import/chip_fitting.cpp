@@ -80,12 +80,15 @@ Placement place(const std::vector<TuneNote>& notes, const std::vector<int>& keys
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const std::int64_t start = roundedDivide(notes[i].startUs, sixteenthUs);
         placed.errorUs += std::abs(start * sixteenthUs - notes[i].startUs);
+        const std::int64_t length = roundedDivide(notes[i].endUs, sixteenthUs) - start;
         if (!placed.notes.empty() && placed.notes.back().start == start) {
+            // Notes on one sixteenth become one: the highest key for as long as the longest.
             ++placed.merged;
             placed.notes.back().key = std::max(placed.notes.back().key, keys[i]);
+            placed.notes.back().length = std::max(placed.notes.back().length, length);
             continue;
         }
-        placed.notes.push_back({start, roundedDivide(notes[i].endUs, sixteenthUs) - start, keys[i]});
+        placed.notes.push_back({start, length, keys[i]});
     }
     // Each note's end, now that the next note's start is known.
     std::int64_t at = 0;

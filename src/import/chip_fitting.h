@@ -14,7 +14,7 @@ struct FittingReport {
     int tempo = 0;                 //!< the tempo chosen, beats per minute
     int octaveShift = 0;           //!< octaves the whole tune moved, upwards positive
     int notesMovedByOctave = 0;    //!< notes still off the keyboard after that, moved one by one
-    int notesMerged = 0;           //!< notes on another's sixteenth, merged into the higher one
+    int notesMerged = 0;           //!< notes on another's sixteenth, merged into one with it
     int notesLengthened = 0;       //!< notes shorter than half a sixteenth, given a sixteenth
     int notesShortened = 0;        //!< notes of no chip length, played at the next shorter one
                                    //!< with rests for the rest of their time

@@ -2,6 +2,7 @@
 #include "cli/opened_melody.h"
 #include "cli/verbs.h"
 #include "codecs/files/melody_file.h"
+#include "codecs/midi/midi_file_writer.h"
 #include "codecs/transfer/wave_file.h"
 #include "core/message_catalogue.h"
 
@@ -41,15 +42,29 @@ int writeTransfer(const OpenedMelody& melody, const QString& out)
     return kSuccess;
 }
 
+// What the player plays, in the tone the editor starts with.
+int writeMidi(const OpenedMelody& melody, const QString& out)
+{
+    const auto written = writeOutput(out, [&](QIODevice& device) {
+        return writeMidiFile(device, melody.title, melody.tempoText.toInt(), TonePrograms[0], melody.rows);
+    });
+    if (!written) {
+        printMessage(written.error());
+        return kUsageOrFileError;
+    }
+    return kSuccess;
+}
+
 } // namespace
 
 int convertMelody(const QString& in, const QString& out)
 {
     const bool toMelody = out.endsWith(QStringLiteral(".tun"), Qt::CaseInsensitive);
     const bool toTransfer = out.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
-    if (!toMelody && !toTransfer) {
-        printMessage(QStringLiteral("%1: the output must end in .tun (a melody file) or .wav "
-                                    "(the transfer audio)").arg(out));
+    const bool toMidi = out.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive);
+    if (!toMelody && !toTransfer && !toMidi) {
+        printMessage(QStringLiteral("%1: the output must end in .tun (a melody file), .wav "
+                                    "(the transfer audio) or .mid (a MIDI file)").arg(out));
         return kUsageOrFileError;
     }
     const auto melody = openMelody(in);
@@ -67,6 +82,8 @@ int convertMelody(const QString& in, const QString& out)
         printMessage(msg::kNoData);
         return kCannotProcess;
     }
+    if (toMidi)
+        return writeMidi(*melody, out);
     return toMelody ? writeMelody(*melody, out) : writeTransfer(*melody, out);
 }
 

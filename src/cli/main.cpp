@@ -18,8 +18,17 @@ const QString kUsage = QStringLiteral(
     "                            shows them; the editor's messages go to standard error\n"
     "  convert IN.tun OUT.tun    write the melody as the editor saves it\n"
     "  convert IN.tun OUT.wav    write the transfer audio that sending the melody plays\n"
+    "  convert IN.tun OUT.mid    write a MIDI file of the melody as the editor plays it\n"
+    "                            (format 0, the start-up tone)\n"
     "  decode IN.wav             print the tempo and the rows a recording of the\n"
     "                            transfer signal carries\n"
+    "  import IN.mid|IN.txt OUT.tun [--track N] [--tune NAME]\n"
+    "                            read a MIDI file or RTTTL ringtones, fit the tune to\n"
+    "                            the chip and write it as the editor saves it; what the\n"
+    "                            fitting did goes to standard error. --track takes the\n"
+    "                            line from track N (by default the voice with the most\n"
+    "                            notes outside the drums), --tune picks a ringtone by\n"
+    "                            name or number (by default the first)\n"
     "  --help                    print this text\n"
     "\n"
     "Exit status: 0 done, 1 the melody or recording cannot be processed,\n"
@@ -47,6 +56,8 @@ int run(const QStringList& args)
         return convertMelody(args[1], args[2]);
     if (verb == u"decode" && operands == 1)
         return decodeRecording(args[1]);
+    if (verb == u"import")
+        return importFile(args.sliced(1), usageError);
     const bool known = verb == u"--help" || verb == u"show" || verb == u"convert" || verb == u"decode";
     return usageError(known ? QStringLiteral("%1: wrong number of arguments").arg(verb)
                             : QStringLiteral("unknown verb %1").arg(verb));

@@ -2,6 +2,8 @@
 // The verbs of the command-line companion. Each returns the program's exit status.
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace tw::cli {
 
@@ -9,8 +11,16 @@ namespace tw::cli {
 //! the messages of the open go to standard error.
 int showMelody(const QString& path);
 
-//! Writes OUT as the editor's save (".tun") or as the transfer audio of a send (".wav").
+//! Writes OUT as the editor's save (".tun"), as the transfer audio of a send (".wav") or as a
+//! MIDI file of what the player plays (".mid").
 int convertMelody(const QString& in, const QString& out);
+
+//! Prints the problem with the arguments and the usage; returns the exit status.
+using UsageError = std::function<int(const QString&)>;
+
+//! Reads a MIDI file or a ringtone, fits it to the chip, tells how on standard error and writes
+//! it as the editor saves it. `args` are what follows the verb: IN OUT [--track N] [--tune NAME].
+int importFile(const QStringList& args, const UsageError& usageError);
 
 //! Prints the tempo and the rows a recording of the transfer signal carries.
 int decodeRecording(const QString& path);

@@ -1,6 +1,7 @@
 // tunewright-cli as a script sees it: its output, its exit status, the files it writes.
 
 #include "codecs/files/cp932.h"
+#include "codecs/midi/midi_file_writer.h"
 #include "codecs/transfer/wave_file.h"
 #include "support/printers.h"
 
@@ -272,9 +273,10 @@ TEST_F(CliTest, UsageAndFileErrorsExitWith2)
         {{QStringLiteral("show")}, QStringLiteral("show: wrong number of arguments\n")},
         {{QStringLiteral("convert"), melody}, QStringLiteral("convert: wrong number of arguments\n")},
         {{QStringLiteral("decode"), folder, folder}, QStringLiteral("decode: wrong number of arguments\n")},
-        {{QStringLiteral("convert"), melody, path(QStringLiteral("out.mid"))},
-         path(QStringLiteral("out.mid")) + QStringLiteral(": the output must end in .tun (a melody "
-                                                          "file) or .wav (the transfer audio)\n")},
+        {{QStringLiteral("convert"), melody, path(QStringLiteral("out.mp3"))},
+         path(QStringLiteral("out.mp3")) + QStringLiteral(": the output must end in .tun (a melody "
+                                                          "file), .wav (the transfer audio) or .mid "
+                                                          "(a MIDI file)\n")},
         {{QStringLiteral("show"), missing},
          QStringLiteral("cannot read %1: No such file or directory\n").arg(missing)},
         {{QStringLiteral("convert"), missing, path(QStringLiteral("out.tun"))},
@@ -313,8 +315,86 @@ TEST_F(CliTest, HelpListsTheVerbs)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, QString());
     for (const char* verb : {"show FILE.tun", "convert IN.tun OUT.tun", "convert IN.tun OUT.wav",
-                             "decode IN.wav", "--help"})
+                             "convert IN.tun OUT.mid", "decode IN.wav",
+                             "import IN.mid|IN.txt OUT.tun [--track N] [--tune NAME]", "--help"})
         EXPECT_TRUE(run.out.contains(QLatin1StringView(verb))) << verb;
+}
+
+TEST_F(CliTest, ConvertToMidWritesWhatThePlayerPlays)
+{
+    const QString in = melodyFile(QStringLiteral("in.tun"), {
+        QStringLiteral("'title=歓喜の歌"), QStringLiteral("'tempo=150"), QStringLiteral("O4E4"), QStringLiteral("R8"),
+        QStringLiteral("O5F16")});
+    const CliRun run = runCli({QStringLiteral("convert"), in, path(QStringLiteral("out.mid"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err, QString());
+    EXPECT_EQ(contents(path(QStringLiteral("out.mid"))),
+              midiFileBytes(QStringLiteral("歓喜の歌"), 150, TonePrograms[0], std::vector<RowCode>{163, 991, 290}));
+}
+
+TEST_F(CliTest, ImportWritesTheFittedMelodyAndTellsHow)
+{
+    const QString in = file(QStringLiteral("tunes.txt"), "One:d=4,o=5,b=100:c\nScale:d=4,o=5,b=120:c,8d,8e,p,2g\n");
+    const QString out = path(QStringLiteral("out.tun"));
+    const CliRun run = runCli({QStringLiteral("import"), in, out, QStringLiteral("--tune"), QStringLiteral("scale")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err.toStdString(),
+              "source: RTTTL ringtone 2 of 2, 120 beats per minute\n"
+              "title: Scale\n"
+              "tempo: 120 (note starts and ends 0 ms from the tune's in all)\n"
+              "octave shift of the whole tune: 0\n"
+              "notes moved by octaves one by one: 0\n"
+              "notes merged on one sixteenth: 0\n"
+              "notes lengthened to a sixteenth: 0\n"
+              "notes shortened, rests after them: 0\n"
+              "notes dropped past row 500: 0\n"
+              "rows: 5\n");
+    // c5 is MIDI note 72, key 12, which melody files call O4C.
+    EXPECT_EQ(contents(out).toStdString(), "'title=Scale\r\n'tempo=120\r\nO4C4\r\nO4D8\r\nO4E8\r\nR4\r\nO4G2\r\n");
+}
+
+TEST_F(CliTest, ImportCutsAt500RowsWithTheOpenCommandsMessage)
+{
+    const QString in = file(QStringLiteral("long.txt"), "Long:d=4,o=5,b=120:" + QByteArray("c,").repeated(600) + "c");
+    const CliRun run = runCli({QStringLiteral("import"), in, path(QStringLiteral("out.tun"))});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("notes dropped past row 500: 101\n")));
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("rows: 500\n500行を超えた部分は読み込まれません。\n"))) << run.err.toStdString();
+}
+
+TEST_F(CliTest, ImportRefusesBadInputAndBadArguments)
+{
+    const QString empty = file(QStringLiteral("empty.mid"), QByteArray());
+    const QString cut = file(QStringLiteral("cut.mid"), QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\xFF\xFF\xFF\xFF\0\x90", 24));
+    const QString out = path(QStringLiteral("out.tun"));
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString err;  // the start of what standard error says
+    } cases[] = {
+        {{QStringLiteral("import"), empty, out}, 1, QStringLiteral("cannot import %1: it is empty\n").arg(empty)},
+        {{QStringLiteral("import"), cut, out}, 1,
+         QStringLiteral("cannot import %1: the file ends inside track 1, which claims more bytes than the file "
+                        "has left\n").arg(cut)},
+        {{QStringLiteral("import"), empty}, 2, QStringLiteral("import: wrong number of arguments\nusage: ")},
+        {{QStringLiteral("import"), empty, out, QStringLiteral("--speed")}, 2,
+         QStringLiteral("import: Unknown option 'speed'.\nusage: ")},
+        {{QStringLiteral("import"), empty, out, QStringLiteral("--track"), QStringLiteral("0")}, 2,
+         QStringLiteral("import: --track takes a track number from 1\n")},
+        {{QStringLiteral("import"), empty, path(QStringLiteral("out.wav"))}, 2,
+         path(QStringLiteral("out.wav")) + QStringLiteral(": the output must end in .tun (a melody file)\n")},
+        {{QStringLiteral("import"), path(QStringLiteral("missing.mid")), out}, 2,
+         QStringLiteral("cannot read %1: No such file or directory\n").arg(path(QStringLiteral("missing.mid")))},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString();
+        EXPECT_EQ(run.out, QString());
+        EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
 }
 
 } // namespace

@@ -8,9 +8,6 @@
 namespace tw {
 namespace {
 
-//! Velocity 127 in the third byte of every note-on message.
-constexpr std::uint32_t kNoteOnBase = 127U << 16;
-
 //! The tone entries, beep first; an entry's position is its ToneTable index.
 constexpr std::array<MenuEntry, 6> kToneEntries{
     MenuEntry::ToneBeep, MenuEntry::Tone1, MenuEntry::Tone2,

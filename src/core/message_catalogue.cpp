@@ -70,4 +70,58 @@ Message writeFailure(const WriteError& error)
     return {QStringLiteral("書き込みに失敗しました。\r\n") + errorCode(error.code), MessageIcon::Information};
 }
 
+Message importFailure(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("インポートできません。\r\n%1\r\n\r\n%2").arg(path, reason), MessageIcon::Error};
+}
+
+namespace {
+
+QString sourceText(const MidiLineFacts& facts)
+{
+    return QStringLiteral("MIDIファイル（トラック %1、チャンネル %2、%3音）\r\n"
+                          "省いたドラムの音 : %4\r\n"
+                          "高い音に重なって省いた音 : %5")
+        .arg(facts.chosen.track)
+        .arg(facts.chosen.channel)
+        .arg(facts.chosen.notes)
+        .arg(facts.drumNotes)
+        .arg(facts.notesBeneath);
+}
+
+QString sourceText(const Ringtone& ringtone)
+{
+    return QStringLiteral("着信メロディ（%1曲中の%2曲目）").arg(ringtone.count).arg(ringtone.index);
+}
+
+} // namespace
+
+Message importReport(const ImportedMelody& melody)
+{
+    const FittingReport& report = melody.fitted.report;
+    const QString source = std::visit([](const auto& s) { return sourceText(s); }, melody.source);
+    return {QStringLiteral("インポートしました。\r\n\r\n"
+                           "%1\r\n"
+                           "テンポ : %2\r\n"
+                           "曲全体のオクターブ移動 : %3\r\n"
+                           "1音ずつオクターブを移した音 : %4\r\n"
+                           "同じ16分音符にまとめた音 : %5\r\n"
+                           "16分音符に延ばした音 : %6\r\n"
+                           "短くして休符を続けた音 : %7\r\n"
+                           "%8行を超えて省いた音 : %9\r\n"
+                           "行数 : %10")
+                .arg(source)
+                .arg(report.tempo)
+                .arg(report.octaveShift > 0 ? QStringLiteral("+%1").arg(report.octaveShift)
+                                            : QString::number(report.octaveShift))
+                .arg(report.notesMovedByOctave)
+                .arg(report.notesMerged)
+                .arg(report.notesLengthened)
+                .arg(report.notesShortened)
+                .arg(kMaxRows)
+                .arg(report.notesCut)
+                .arg(report.rows),
+            MessageIcon::Information};
+}
+
 } // namespace tw::msg

@@ -7,6 +7,7 @@
 #include "codecs/files/read_failure.h"
 #include "codecs/files/write_error.h"
 #include "core/message.h"
+#include "import/melody_import.h"
 
 #include <QString>
 #include <optional>
@@ -64,6 +65,13 @@ ReadingReport readingReport(const MelodyReadResult& melody);
 
 //! Why a file that exists could not be read, with its path.
 Message readFailure(const QString& path, const ReadFailure& failure);
+
+//! Why a MIDI file or ringtone could not be imported: the reader's own sentence about it.
+Message importFailure(const QString& path, const QString& reason);
+
+//! What importing did to fit the tune to the chip: where the line came from, the tempo
+//! chosen, and how many notes were moved, merged, lengthened, shortened or dropped.
+Message importReport(const ImportedMelody& melody);
 
 //! Why writing a file failed, by the kind of the failure.
 Message writeFailure(const WriteError& error);

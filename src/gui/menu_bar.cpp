@@ -37,6 +37,9 @@ constexpr MenuItemInfo FileItems[]{
     {"mnuEnd", u"終了(&X)", {}, MenuEntry::End, [](Editor& e) { e.mnuEnd_Click(); }},
     {"mnuNull1", u"-"},
     {"mnuSent", u"送る(&D)", {}, MenuEntry::Sent, [](Editor& e) { e.mnuSent_Click(); }},
+    {"mnuNull3", u"-"},
+    {"mnuImport", u"インポート(&I)...", {}, {}, [](Editor& e) { e.mnuImport_Click(); }},
+    {"mnuExportMidi", u"MIDIファイルに書き出す(&M)...", {}, {}, [](Editor& e) { e.mnuExportMidi_Click(); }},
 };
 
 constexpr MenuItemInfo EditItems[]{

@@ -225,6 +225,8 @@ void Editor::imgSave_MouseUp(int button, int, double x, double y)
 }
 
 void Editor::mnuSave_Click() { imgSave_MouseUp(kLeftButton, 0, 1.0, 1.0); }
+void Editor::mnuImport_Click() { files_.importMelody(); }
+void Editor::mnuExportMidi_Click() { files_.exportMidi(voice_.program()); }
 
 // ---- MIDI, playback, tones -----------------------------------------------------------------------
 

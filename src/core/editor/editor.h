@@ -127,6 +127,9 @@ public:
     void imgSave_MouseDown(int button, int shift, double x, double y);
     void imgSave_MouseUp(int button, int shift, double x, double y);
     void mnuSave_Click();
+    //! The File menu's import and MIDI export, which the window adds after Send.
+    void mnuImport_Click();
+    void mnuExportMidi_Click();
 
     // ---- MIDI, playback, tones ------------------------------------------------------
     void NoteOn(int key);

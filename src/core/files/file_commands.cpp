@@ -1,10 +1,12 @@
 #include "core/files/file_commands.h"
 
 #include "codecs/files/melody_file.h"
+#include "codecs/midi/midi_file_writer.h"
 #include "codecs/files/read_failure.h"
 #include "codecs/files/save_file.h"
 #include "codecs/files/title.h"
 #include "core/message_catalogue.h"
+#include "import/melody_import.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,32 @@ namespace {
 
 const QString kMelodyFilter = QStringLiteral("(*.tun)");
 const QString kMelodyExtension = QStringLiteral(".tun");
+const QString kImportFilter = QStringLiteral("MIDI, RTTTL (*.mid *.midi *.kar *.txt *.rtttl)");
+const QString kMidiFilter = QStringLiteral("MIDI (*.mid)");
+const QString kMidiExtension = QStringLiteral(".mid");
+
+//! The whole of a file to import, or why it could not be read. Larger files than any
+//! tune needs are refused before they are read.
+std::expected<QByteArray, ReadFailure> readImportFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return std::unexpected(ReadFailure{ReadFailure::Kind::Folder});
+    if (!info.isFile())
+        return std::unexpected(ReadFailure{ReadFailure::Kind::NotAFile});
+    if (info.size() > kMaxImportBytes)
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, EFBIG});
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, errno ? errno : EIO});
+    QByteArray bytes = file.read(kMaxImportBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, EIO});
+    if (bytes.size() > kMaxImportBytes)
+        return std::unexpected(ReadFailure{ReadFailure::Kind::System, EFBIG});
+    return bytes;
+}
 
 //! The whole melody of a file, or why it could not be read.
 std::expected<MelodyReadResult, ReadFailure> readMelody(const QString& path)
@@ -149,6 +177,96 @@ void FileCommands::open()
     document_.Saved = true;
     if (report.closing)
         ports_.messages.show(*report.closing);
+}
+
+// ---- Import and export ---------------------------------------------------------------
+
+void FileCommands::importMelody()
+{
+    if (!document_.Saved && document_.EndRow > 1
+        && ports_.messages.ask(msg::kDiscardQuestion) == MessageAnswer::Cancel)
+        return;
+    const QString path = ports_.dialogs.showOpenDialog(kImportFilter, ports_.dialogs.currentFolder());
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        ports_.messages.tell(msg::kMissingFile);
+        return;
+    }
+    // As with Open, nothing of the document changes unless the whole file could be used.
+    const auto bytes = readImportFile(path);
+    if (!bytes) {
+        ports_.messages.show(msg::readFailure(path, bytes.error()));
+        return;
+    }
+    const auto imported = tw::importMelody(*bytes);
+    if (!imported) {
+        ports_.messages.show(msg::importFailure(path, imported.error()));
+        return;
+    }
+
+    // The melody is new: it belongs to no file yet and has not been saved.
+    edits_.resetDocument();
+    const std::vector<RowCode>& rows = imported->fitted.rows;
+    std::ranges::transform(rows, document_.ScoreData.begin() + 1, [](RowCode code) { return Row{code}; });
+    document_.EndRow = int(rows.size()) + 1;
+    ports_.controls.setTempoIndex(tempoIndexOf(imported->fitted.tempo));
+    edits_.tempoChosen();
+    if (!imported->title.isEmpty()) {
+        // A name from another program may be longer than a title can be, or hold characters
+        // a melody file cannot: it is made a title at once, rather than told character by
+        // character as typing is.
+        ports_.controls.setTitleText(cutTitleToLimit(titleAsStored(imported->title)));
+        edits_.titleChanged();
+    }
+    ports_.list.clear();
+    view_.rebuild();
+    if (imported->fitted.report.rowsCut)
+        ports_.messages.tell(msg::kReadRowLimit, MessageIcon::Error);
+
+    document_.CurrentRow = 1;
+    entry_.clearKeySelection();
+    entry_.clearLengthSelection();
+    view_.selectRow(document_.CurrentRow);
+    commands_.set(after::Open);
+    document_.Saved = false;
+    commands_.set(after::TitleOrTempo);
+    ports_.messages.show(msg::importReport(*imported));
+}
+
+std::optional<QString> FileCommands::chooseSavePath(const QString& filter, const QString& extension,
+                                                    const QString& offeredName)
+{
+    QString path = ports_.dialogs.showSaveDialog(filter, ports_.dialogs.currentFolder(), offeredName);
+    if (path.isEmpty())
+        return std::nullopt;
+    if (!path.endsWith(extension))
+        path += extension;
+    if (QFileInfo::exists(path) && ports_.messages.ask(msg::kOverwriteQuestion) == MessageAnswer::Cancel)
+        return std::nullopt;
+    return path;
+}
+
+void FileCommands::exportMidi(int program)
+{
+    if (document_.EndRow == 1) {
+        ports_.messages.tell(msg::kNoData, MessageIcon::Error);
+        return;
+    }
+    const QString title = ports_.controls.titleText();
+    const auto path = chooseSavePath(kMidiFilter, kMidiExtension, MakeFileName(title));
+    if (!path)
+        return;
+    // The tempo the player would play at now: the one the list shows.
+    const int index = ports_.controls.tempoIndex();
+    const int tempo = index >= 0 && index < int(TempoItems.size()) ? TempoItems[std::size_t(index)].bpm
+                                                                   : document_.Tempo;
+    const std::vector<RowCode> rows = document_.rowCodes();
+    const auto saved = saveFile(*path, [&](QIODevice& device) {
+        return writeMidiFile(device, title, tempo, program, rows);
+    });
+    if (!saved)
+        ports_.messages.show(msg::writeFailure(saved.error()));
 }
 
 } // namespace tw

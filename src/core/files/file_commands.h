@@ -8,6 +8,8 @@
 #include "core/score/score_edits.h"
 #include "core/score/score_view.h"
 
+#include <optional>
+
 namespace tw {
 
 class FileCommands {
@@ -25,8 +27,18 @@ public:
     void open();
     //! The save command, from the refusal of a score without rows on.
     void save();
+    //! A MIDI file or ringtones made into a new melody, fitted to the chip, as Open would
+    //! open a melody file; the report of the fitting comes last.
+    void importMelody();
+    //! The melody as a MIDI file that plays as the player plays it, in the tone `program`.
+    void exportMidi(int program);
 
 private:
+    //! The path the user chose in the save dialog with `extension` added where it is missing,
+    //! after the overwrite question; nothing when cancelled.
+    std::optional<QString> chooseSavePath(const QString& filter, const QString& extension,
+                                          const QString& offeredName);
+
     Document& document_;
     ScoreView& view_;
     NoteEntry& entry_;

@@ -56,6 +56,7 @@ void NoteOutput::chooseTone(int index)
     // The menu has entries 0 to 5 only; ToneTable's spare slots are no tones.
     if (index < 0 || index >= int(kToneEntries.size()))
         return;
+    tone_ = index;
     for (std::size_t i = 0; i < kToneEntries.size(); ++i)
         controls_.setMenuEntryChecked(kToneEntries[i], int(i) == index);
     // Sent whether or not the output is open: a closed output drops it, the tick moves anyway.

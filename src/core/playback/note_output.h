@@ -1,6 +1,7 @@
 #pragma once
 // The MIDI output the keys and the player sound on, and the tone it plays with.
 
+#include "codecs/score/tables.h"
 #include "core/ports.h"
 
 #include <array>
@@ -15,6 +16,8 @@ public:
     bool MidiReady() const { return midiReady_; }
     std::uint32_t NoteOnBase() const { return noteOnBase_; }
     const std::array<int, 8>& ToneTable() const { return toneTable_; }
+    //! The program of the tone ticked in the menu, also while the output is closed.
+    int program() const { return TonePrograms[std::size_t(tone_)]; }
 
     //! Opens the default MIDI device and selects the start-up tone; false when it
     //! cannot be opened, and the editor runs on silent.
@@ -38,6 +41,7 @@ private:
     bool midiReady_ = false;
     std::uint32_t noteOnBase_ = 0;
     std::array<int, 8> toneTable_{};
+    int tone_ = 0;   //!< the ticked entry of the tone menu, the start-up tone first
 };
 
 } // namespace tw

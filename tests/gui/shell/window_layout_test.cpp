@@ -33,7 +33,10 @@ const MenuLayout Menus[]{
     {"mnuFile", u"ファイル(&F)",
      {{"mnuNew", u"新規作成(&N)", "Ctrl+N"}, {"mnuOpen", u"開く(&O)", "Ctrl+O"},
       {"mnuSave", u"保存(&S)", "Ctrl+S"}, {"mnuEnd", u"終了(&X)"}, {"mnuNull1", u"-"},
-      {"mnuSent", u"送る(&D)"}}},
+      {"mnuSent", u"送る(&D)"},
+      // Beyond the design's entries: melodies in from other programs and out as MIDI.
+      {"mnuNull3", u"-"}, {"mnuImport", u"インポート(&I)..."},
+      {"mnuExportMidi", u"MIDIファイルに書き出す(&M)..."}}},
     {"mnuEdit", u"編集(&E)",
      {{"mnuCopy", u"コピー(&C)", "Ctrl+C"}, {"mnuPaste", u"貼り付け(&P)", "Ctrl+V"},
       {"mnuInsert", u"挿入(&I)", "Ctrl+I"}, {"mnuDel", u"削除(&D)", "Del"}, {"mnuNull2", u"-"},

@@ -60,7 +60,8 @@ enum class MenuEntry {
     New, Open, Save, End, Sent,
     Copy, Paste, Insert, Del, Undo,
     ToneBeep, Tone1, Tone2, Tone3, Tone4, Tone5,
-    VolCtrl, Ver
+    VolCtrl, Ver,
+    Import, ExportMidi
 };
 
 //! The four main menus that playback hides.

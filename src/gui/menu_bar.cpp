@@ -38,8 +38,8 @@ constexpr MenuItemInfo FileItems[]{
     {"mnuNull1", u"-"},
     {"mnuSent", u"送る(&D)", {}, MenuEntry::Sent, [](Editor& e) { e.mnuSent_Click(); }},
     {"mnuNull3", u"-"},
-    {"mnuImport", u"インポート(&I)...", {}, {}, [](Editor& e) { e.mnuImport_Click(); }},
-    {"mnuExportMidi", u"MIDIファイルに書き出す(&M)...", {}, {}, [](Editor& e) { e.mnuExportMidi_Click(); }},
+    {"mnuImport", u"インポート(&I)...", {}, MenuEntry::Import, [](Editor& e) { e.mnuImport_Click(); }},
+    {"mnuExportMidi", u"MIDIファイルに書き出す(&M)...", {}, MenuEntry::ExportMidi, [](Editor& e) { e.mnuExportMidi_Click(); }},
 };
 
 constexpr MenuItemInfo EditItems[]{

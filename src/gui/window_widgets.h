@@ -21,7 +21,7 @@ class PictureButton;
 class ScoreListWidget;
 
 inline constexpr int kKeyCount = kLastKey - kFirstKey + 1;
-inline constexpr int kMenuEntryCount = int(MenuEntry::Ver) + 1;
+inline constexpr int kMenuEntryCount = int(MenuEntry::ExportMidi) + 1;
 inline constexpr int kMenuCount = int(Menu::Help) + 1;
 
 struct WindowWidgets {

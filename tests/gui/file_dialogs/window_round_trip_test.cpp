@@ -114,5 +114,31 @@ TEST_F(WindowRoundTrip, AMelodySavedAndOpenedAgainComesBackAsItWas)
     EXPECT_EQ(window.editor().FilePath(), folder.filePath("song.tun"));
 }
 
+TEST_F(WindowRoundTrip, AMelodyExportedAsMidiAndImportedAgainComesBackAsItWasButNew)
+{
+    click(QStringLiteral("imgKey_17"));
+    click(QStringLiteral("imgLen_3"));
+    click(QStringLiteral("imgRest_1"));
+    click(QStringLiteral("imgKey_24"));
+    click(QStringLiteral("imgLen_6"));
+    QTest::keyClick(window.widgets().cmbTempo, Qt::Key_Down);
+    const Shown entered = shown();
+    ASSERT_EQ(entered.rows.size(), 4);
+    ASSERT_EQ(entered.tempo, "150");
+
+    trigger(MenuEntry::ExportMidi, folder.filePath("song"));
+    ASSERT_TRUE(QFile::exists(folder.filePath("song.mid")));
+    window.widgets().menuEntry(MenuEntry::New)->trigger();  // asks, and OK discards the melody
+    messages->takeShown();
+    trigger(MenuEntry::Import, QStringLiteral("song.mid"));
+
+    EXPECT_EQ(shown().rows, entered.rows);
+    EXPECT_EQ(shown().tempo, entered.tempo);
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_TRUE(messages->shown().front().text.startsWith(QStringLiteral("インポートしました。")));
+    EXPECT_EQ(window.editor().FilePath(), kUntitled);
+    EXPECT_FALSE(window.editor().Saved());
+}
+
 } // namespace
 } // namespace tw::test

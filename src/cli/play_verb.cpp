@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QTimer>
+#include <algorithm>
 #include <thread>
 
 namespace tw::cli {
@@ -146,8 +147,9 @@ int playMelody(const QStringList& args, const UsageError& usageError)
         printMessage(QStringLiteral("cannot play %1: %2").arg(parsed->path, synth.lastError()));
         return kNoSoundOutput;
     }
-    ConsoleTransfer unusedTransfer(std::make_unique<PulseWavePlayer>());
-    ConsoleEditor console(&synth, unusedTransfer);
+    // Playing sends nothing, but the editor has every port.
+    ConsoleTransfer transfer(std::make_unique<PulseWavePlayer>());
+    ConsoleEditor console(&synth, transfer);
     if (!console.open(parsed->path))
         return kUsageOrFileError;
     if (parsed->toneEntry == kBeepEntry)

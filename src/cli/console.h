@@ -16,6 +16,8 @@ enum ExitStatus : int {
     kSuccess = 0,
     kCannotProcess = 1,  //!< the melody or the recording cannot be processed
     kUsageOrFileError = 2,
+    kNoSoundOutput = 3,  //!< the sound server or the synthesizer cannot be reached
+    kInterrupted = 130,  //!< ended by Ctrl+C, as a shell reports a process SIGINT ended
 };
 
 //! One line of UTF-8 on standard output, ended by LF.

@@ -29,10 +29,18 @@ const QString kUsage = QStringLiteral(
     "                            line from track N (by default the voice with the most\n"
     "                            notes outside the drums), --tune picks a ringtone by\n"
     "                            name or number (by default the first)\n"
+    "  play FILE.tun [--tone NAME]\n"
+    "                            play the melody as the editor's play button does, in\n"
+    "                            the Tone menu's tone NAME (beep, musicbox, piano,\n"
+    "                            guitar, trumpet, organ; by default the beep), showing\n"
+    "                            the row, the time played and the melody's length;\n"
+    "                            Ctrl+C stops after the row, silent at once\n"
+    "  send FILE.tun             play the transfer signal to the chip as the editor's\n"
+    "                            send command does, showing the time left\n"
     "  --help                    print this text\n"
     "\n"
     "Exit status: 0 done, 1 the melody or recording cannot be processed,\n"
-    "2 a usage or file error.");
+    "2 a usage or file error, 3 no sound output, 130 stopped by Ctrl+C.");
 
 int usageError(const QString& problem)
 {
@@ -58,7 +66,12 @@ int run(const QStringList& args)
         return decodeRecording(args[1]);
     if (verb == u"import")
         return importFile(args.sliced(1), usageError);
-    const bool known = verb == u"--help" || verb == u"show" || verb == u"convert" || verb == u"decode";
+    if (verb == u"play")
+        return playMelody(args.sliced(1), usageError);
+    if (verb == u"send" && operands == 1)
+        return sendMelody(args[1]);
+    const bool known = verb == u"--help" || verb == u"show" || verb == u"convert" || verb == u"decode"
+        || verb == u"send";
     return usageError(known ? QStringLiteral("%1: wrong number of arguments").arg(verb)
                             : QStringLiteral("unknown verb %1").arg(verb));
 }

@@ -22,6 +22,14 @@ using UsageError = std::function<int(const QString&)>;
 //! it as the editor saves it. `args` are what follows the verb: IN OUT [--track N] [--tune NAME].
 int importFile(const QStringList& args, const UsageError& usageError);
 
+//! Plays the melody as the editor's play button does, with the progress on standard output.
+//! `args` are what follows the verb: FILE [--tone NAME].
+int playMelody(const QStringList& args, const UsageError& usageError);
+
+//! Plays the transfer signal as the editor's send command does, with the time left on
+//! standard output.
+int sendMelody(const QString& path);
+
 //! Prints the tempo and the rows a recording of the transfer signal carries.
 int decodeRecording(const QString& path);
 

@@ -18,16 +18,10 @@ namespace {
 
 using std::chrono::milliseconds;
 
-//! The entries of the Tone menu by the names it shows them with, and a plain word for each
-//! that a script can type anywhere; the position is the entry's number.
-struct ToneName {
-    QStringView menuName;
-    QStringView word;
-};
-constexpr ToneName kToneNames[]{
-    {u"ビープ", u"beep"},      {u"オルゴール", u"musicbox"}, {u"ピアノ", u"piano"},
-    {u"ギター", u"guitar"},    {u"トランペット", u"trumpet"}, {u"オルガン", u"organ"},
-};
+//! A plain word for each entry of the Tone menu (ToneNames), that a script can type
+//! anywhere; the position is the entry's number.
+constexpr std::array<std::u16string_view, ToneNames.size()> kToneWords{
+    u"beep", u"musicbox", u"piano", u"guitar", u"trumpet", u"organ"};
 constexpr int kBeepEntry = 0;
 
 // The synthesizer sounds each message a moment after it was sent, behind the sound
@@ -55,17 +49,18 @@ std::expected<PlayArguments, QString> parsePlayArguments(const QStringList& args
     PlayArguments parsed{operands[0], std::nullopt};
     if (parser.isSet(tone)) {
         const QString name = parser.value(tone);
-        const auto* found = std::ranges::find_if(kToneNames, [&](const ToneName& t) {
-            return name == t.menuName || name.compare(t.word, Qt::CaseInsensitive) == 0;
-        });
-        if (found == std::end(kToneNames)) {
+        std::optional<int> entry;
+        for (std::size_t i = 0; i < ToneNames.size() && !entry; ++i)
+            if (name == QStringView(ToneNames[i]) || name.compare(QStringView(kToneWords[i]), Qt::CaseInsensitive) == 0)
+                entry = int(i);
+        if (!entry) {
             QStringList words;
-            for (const ToneName& t : kToneNames)
-                words << t.word.toString();
+            for (std::u16string_view word : kToneWords)
+                words << QString::fromUtf16(word.data(), qsizetype(word.size()));
             return std::unexpected(QStringLiteral("--tone takes one of %1 or the Tone menu's names")
                                        .arg(words.join(QStringLiteral(", "))));
         }
-        parsed.toneEntry = int(found - std::begin(kToneNames));
+        parsed.toneEntry = entry;
     }
     return parsed;
 }

@@ -57,18 +57,18 @@ constexpr MenuItemInfo EditItems[]{
 };
 
 constexpr MenuItemInfo ToneItems[]{
-    {"mnuToneBeep", u"ビープ", {}, MenuEntry::ToneBeep,
+    {"mnuToneBeep", ToneNames[0], {}, MenuEntry::ToneBeep,
      [](Editor& e) { e.mnuToneBeep_Click(); }, true, Tick::Ticked},
     {"mnuNull", u"-"},
-    {"mnuTone_1", u"オルゴール", {}, MenuEntry::Tone1,
+    {"mnuTone_1", ToneNames[1], {}, MenuEntry::Tone1,
      [](Editor& e) { e.mnuTone_Click(1); }, true, Tick::Unticked},
-    {"mnuTone_2", u"ピアノ", {}, MenuEntry::Tone2,
+    {"mnuTone_2", ToneNames[2], {}, MenuEntry::Tone2,
      [](Editor& e) { e.mnuTone_Click(2); }, true, Tick::Unticked},
-    {"mnuTone_3", u"ギター", {}, MenuEntry::Tone3,
+    {"mnuTone_3", ToneNames[3], {}, MenuEntry::Tone3,
      [](Editor& e) { e.mnuTone_Click(3); }, true, Tick::Unticked},
-    {"mnuTone_4", u"トランペット", {}, MenuEntry::Tone4,
+    {"mnuTone_4", ToneNames[4], {}, MenuEntry::Tone4,
      [](Editor& e) { e.mnuTone_Click(4); }, true, Tick::Unticked},
-    {"mnuTone_5", u"オルガン", {}, MenuEntry::Tone5,
+    {"mnuTone_5", ToneNames[5], {}, MenuEntry::Tone5,
      [](Editor& e) { e.mnuTone_Click(5); }, true, Tick::Unticked},
 };
 

@@ -63,8 +63,10 @@ inline constexpr std::array<std::u16string_view, kLengthCount> LengthTooltips{
 inline constexpr std::array<std::u16string_view, kRestCount> RestTooltips{
     u"16分休符", u"8分休符", u"4分休符", u"2分休符", u"全休符"};
 
-//! The General MIDI programs of the tone menu's six tones, the start-up tone ("ビープ") first,
-//! then "オルゴール", "ピアノ", "ギター", "トランペット" and "オルガン".
+//! The tone menu's six tones as the menu names them, the start-up tone first.
+inline constexpr std::array<std::u16string_view, 6> ToneNames{
+    u"ビープ", u"オルゴール", u"ピアノ", u"ギター", u"トランペット", u"オルガン"};
+//! Their General MIDI programs, in the same order.
 inline constexpr std::array<int, 6> TonePrograms{67, 12, 0, 36, 56, 19};
 
 //! The tempo list: the text shown, the beats per minute it stands for and the item data (the

@@ -2,8 +2,14 @@
 BUILD_DIR ?= build/release
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
 EXAMPLE := examples/ode-to-joy.tun
+# The sanitizer run: the whole suite built with GCC's AddressSanitizer and UBSan.
+ASAN_DIR ?= build/asan
+# The fuzz build, and how long `make fuzz` runs each target (FUZZ_TARGETS picks some).
+FUZZ_DIR ?= build/fuzz
+FUZZ_TIME ?= 60
+FUZZ_TARGETS ?=
 
-.PHONY: all deps configure build run test package bench screenshot clean
+.PHONY: all deps configure build run test package asan fuzz bench screenshot clean
 
 all: build
 
@@ -32,6 +38,17 @@ test: build
 # The Debian package, in $(BUILD_DIR); tools/package-test installs, checks and removes it.
 package: build
 	@cd $(BUILD_DIR) && cpack
+
+asan:
+	@$(MAKE) --no-print-directory test BUILD_DIR=$(ASAN_DIR) \
+	  CMAKE_FLAGS="-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO='-O1 -g' -DTUNEWRIGHT_SANITIZE=ON"
+
+fuzz: deps
+	@tools/install-deps --fuzz
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-16 \
+	  -DTUNEWRIGHT_FUZZ=ON -DTUNEWRIGHT_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) --target tunewright_fuzzers
+	@tools/fuzz $(FUZZ_DIR) $(FUZZ_TIME) $(FUZZ_TARGETS)
 
 bench: build
 	@tools/bench $(BUILD_DIR)

@@ -15,6 +15,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Deduced by C++20 from the aggregate alone, but clang before 17 needs the guide.
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 constexpr qint64 kPieceSize = 64 * 1024;
 

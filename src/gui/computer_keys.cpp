@@ -60,7 +60,7 @@ constexpr Qt::KeyboardModifiers kChoosing = Qt::ShiftModifier | Qt::ControlModif
 //! holds one button at a time: keys pressed while another is held do nothing.
 class ListKeys final : public QObject {
 public:
-    ListKeys(const WindowWidgets& widgets) : QObject(widgets.lstScore), widgets_(widgets)
+    explicit ListKeys(const WindowWidgets& widgets) : QObject(widgets.lstScore), widgets_(widgets)
     {
         widgets.lstScore->installEventFilter(this);
     }

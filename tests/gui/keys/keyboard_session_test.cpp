@@ -167,7 +167,7 @@ public:
 private:
     void type(QKeyCombination keys)
     {
-        // The title box has the focus at the start: one Tab on to the list.
+        // The title box has the focus at the start; the list comes just before it in the Tab order.
         while (QApplication::focusWidget() != &list_)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(&list_, keys.key(), keys.keyboardModifiers());

@@ -2,6 +2,7 @@
 
 #include "gui/art/artwork.h"
 #include "gui/art/layout.h"
+#include "gui/computer_keys.h"
 #include "gui/picture_button.h"
 
 #include <QAction>
@@ -37,7 +38,11 @@ void ControlsAdapter::setMenuEntryChecked(MenuEntry entry, bool checked) { w_.me
 
 void ControlsAdapter::setMenuVisible(Menu menu, bool visible) { w_.menu(menu)->menuAction()->setVisible(visible); }
 
-void ControlsAdapter::setPlayTooltip(const QString& tooltip) { w_.tool(ToolImage::Play)->setToolTip(tooltip); }
+// The editor's text stays at the start; the play key follows it.
+void ControlsAdapter::setPlayTooltip(const QString& tooltip)
+{
+    w_.tool(ToolImage::Play)->setToolTip(withKey(tooltip, kPlayKey));
+}
 
 void ControlsAdapter::setSmokeVisible(int which, bool visible)
 {

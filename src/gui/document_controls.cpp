@@ -45,13 +45,18 @@ void buildDocumentControls(QWidget& client, WindowWidgets& widgets)
         place<QLabel>(client, QLatin1String(heading.name), heading.place)->setText(text(heading.text));
 
     widgets.lstScore = place<ScoreListWidget>(client, QStringLiteral("lstScore"), layout::kScoreList);
+    widgets.lstScore->setAccessibleName(QStringLiteral("楽譜"));
 
     widgets.txtTitle = place<QLineEdit>(client, QStringLiteral("txtTitle"), layout::kTitle);
+    // The captions beside the boxes are painted into the background, so the
+    // boxes carry them as their names.
+    widgets.txtTitle->setAccessibleName(QStringLiteral("曲名"));
     widgets.txtTitle->setToolTip(QStringLiteral("曲名を設定する"));
     widgets.txtTitle->setFont(rowFont());
     widgets.txtTitle->setMaxLength(kTitleMaxLength);
 
     widgets.cmbTempo = place<QComboBox>(client, QStringLiteral("cmbTempo"), layout::kTempo);
+    widgets.cmbTempo->setAccessibleName(QStringLiteral("テンポ"));
     widgets.cmbTempo->setToolTip(QStringLiteral("演奏スピードを変更する"));
     for (const TempoItem& item : TempoItems)
         widgets.cmbTempo->addItem(text(item.text), item.itemData);
@@ -70,7 +75,7 @@ void buildDocumentControls(QWidget& client, WindowWidgets& widgets)
 
 void connectDocumentControls(const WindowWidgets& widgets, Editor& editor)
 {
-    QObject::connect(widgets.lstScore, &ScoreListWidget::mouseReleased, widgets.lstScore,
+    QObject::connect(widgets.lstScore, &ScoreListWidget::released, widgets.lstScore,
                      [&editor](int button) { editor.lstScore_MouseUp(button); });
     // Only the user's edits and choices raise the handlers; the editor runs
     // them itself where a command of its own changes the title or the tempo.

@@ -5,6 +5,7 @@
 #include "gui/animation_view.h"
 #include "gui/art/artwork.h"
 #include "gui/art/layout.h"
+#include "gui/computer_keys.h"
 #include "gui/controls_adapter.h"
 #include "gui/event_loop_clock.h"
 #include "gui/file_dialogs.h"
@@ -104,6 +105,8 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     setWindowTitle(kAppTitle);
     setCentralWidget(buildClient(*this, widgets_));
     buildMenuBar(*menuBar(), widgets_);
+    showToolKeys(widgets_);
+    installComputerKeys(widgets_, *this);
     // The layout is fixed: the window is exactly the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -9,7 +9,16 @@ int ScoreListAdapter::count() const { return list_.count(); }
 
 QString ScoreListAdapter::itemText(int index) const { return list_.item(index)->text(); }
 
-void ScoreListAdapter::insertItem(int index, const QString& text) { list_.insertItem(index, text); }
+void ScoreListAdapter::insertItem(int index, const QString& text)
+{
+    auto* item = new QListWidgetItem(text);
+    // A screen reader reads the row as the list draws it, without the line end.
+    QString spoken = text;
+    if (spoken.endsWith(QLatin1String("\r\n")))
+        spoken.chop(2);
+    item->setData(Qt::AccessibleTextRole, spoken);
+    list_.insertItem(index, item);
+}
 
 void ScoreListAdapter::removeItem(int index) { std::unique_ptr<QListWidgetItem>(list_.takeItem(index)); }
 

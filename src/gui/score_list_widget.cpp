@@ -1,5 +1,6 @@
 #include "gui/score_list_widget.h"
 
+#include "core/ports.h"
 #include "gui/picture_button.h"
 #include "gui/row_font.h"
 
@@ -51,7 +52,7 @@ void ScoreListWidget::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::RightButton)
         QListWidget::mouseReleaseEvent(event);
     if (const int button = buttonCode(event->button()))
-        emit mouseReleased(button);
+        emit released(button);
 }
 
 void ScoreListWidget::keyPressEvent(QKeyEvent* event)
@@ -60,6 +61,12 @@ void ScoreListWidget::keyPressEvent(QKeyEvent* event)
     // "select the caret item".
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
         return;
+    // The arrow keys move the selection but not the row the next entry goes
+    // to; Enter chooses it as a click would, without moving the selection.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        emit released(kLeftButton);
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

@@ -7,7 +7,8 @@ namespace tw::gui {
 
 //! A list with extended selection whose items are row texts. The items keep
 //! their trailing CR LF (the editor wrote it and may read it back) but it is
-//! not drawn. Typed characters do nothing; the arrow keys move the selection.
+//! not drawn. Typed characters do nothing; the arrow keys move the selection;
+//! Enter is a click on the caret row.
 class ScoreListWidget : public QListWidget {
     Q_OBJECT
 public:
@@ -19,8 +20,9 @@ public:
 
 signals:
     //! After the list has processed a mouse release, so its caret and
-    //! selection already show the click.
-    void mouseReleased(int button);
+    //! selection already show the click; or Enter, the left button released
+    //! on the caret row that the keys have selected.
+    void released(int button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -23,6 +23,8 @@ void connectEntryButtons(const WindowWidgets& widgets, Editor& editor);
 //! The eleven toolbar images and the smoke beside Open and Save.
 void buildToolImages(QWidget& client, WindowWidgets& widgets);
 void connectToolImages(const WindowWidgets& widgets, Editor& editor);
+//! Adds the menu entries' shortcuts to the toolbar's tooltips, once the menu bar is built.
+void showToolKeys(const WindowWidgets& widgets);
 
 //! The decorative scene: the two hot spots, the animated and the falling picture.
 void buildDecoration(QWidget& client, WindowWidgets& widgets);

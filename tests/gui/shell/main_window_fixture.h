@@ -53,6 +53,7 @@ protected:
         MainWindow::Services s = fakeServices();
         messages = static_cast<test::ScriptedMessageBox*>(s.messages.get());
         midiOut = static_cast<test::RecordingMidi*>(s.midi.get());
+        dialogs = static_cast<test::FakeDialogs*>(s.dialogs.get());
         return s;
     }
 
@@ -82,6 +83,7 @@ protected:
 
     test::ScriptedMessageBox* messages = nullptr;
     test::RecordingMidi* midiOut = nullptr;
+    test::FakeDialogs* dialogs = nullptr;
     MainWindow window{services()};
 };
 

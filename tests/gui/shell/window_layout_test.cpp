@@ -96,24 +96,36 @@ TEST_F(MainWindowTest, TheMenuBarIsLaidDownEntryByEntry)
     EXPECT_FALSE(dummy->isEnabled());
 }
 
-TEST_F(MainWindowTest, ControlsCarryTheirTooltips)
+// The design's tooltip texts stay as they are; a control with a key shows it after the text.
+TEST_F(MainWindowTest, ControlsCarryTheirTooltipsAndTheirKeys)
 {
-    const std::pair<const char*, const char16_t*> tooltips[]{
-        {"txtTitle", u"曲名を設定する"},  {"cmbTempo", u"演奏スピードを変更する"},
-        {"imgNew", u"新しく曲を作成する"}, {"imgOpen", u"ファイルを開く"},
-        {"imgSave", u"ファイルに保存する"}, {"imgSent", u"データを送る"},
-        {"imgPlay", u"演奏を開始する"},    {"imgCopy", u"選択範囲をコピーします"},
-        {"imgPaste", u"コピーされた内容を貼り付けます"}, {"imgInsert", u"選択行に1行挿入されます"},
-        {"imgDel", u"選択行が削除されます"}, {"imgUndo", u"一つ前の編集動作を戻します"},
-        {"imgEnd", u"終了する"},
-        {"imgLen_0", u"16分音符"}, {"imgLen_1", u"8分音符"}, {"imgLen_2", u"付点8分音符"},
-        {"imgLen_3", u"4分音符"}, {"imgLen_4", u"付点4分音符"}, {"imgLen_5", u"2分音符"},
-        {"imgLen_6", u"付点2分音符"}, {"imgLen_7", u"全音符"},
-        {"imgRest_0", u"16分休符"}, {"imgRest_1", u"8分休符"}, {"imgRest_2", u"4分休符"},
-        {"imgRest_3", u"2分休符"}, {"imgRest_4", u"全休符"},
+    struct Tooltip {
+        const char* name;
+        const char16_t* text;
+        const char* key;  //!< "" for none
     };
-    for (const auto& [name, tooltip] : tooltips)
-        EXPECT_EQ(control<QWidget>(QLatin1String(name))->toolTip(), QString::fromUtf16(tooltip)) << name;
+    const Tooltip tooltips[]{
+        {"txtTitle", u"曲名を設定する", ""},  {"cmbTempo", u"演奏スピードを変更する", ""},
+        {"imgNew", u"新しく曲を作成する", "Ctrl+N"}, {"imgOpen", u"ファイルを開く", "Ctrl+O"},
+        {"imgSave", u"ファイルに保存する", "Ctrl+S"}, {"imgSent", u"データを送る", ""},
+        {"imgPlay", u"演奏を開始する", "F5"},    {"imgCopy", u"選択範囲をコピーします", "Ctrl+C"},
+        {"imgPaste", u"コピーされた内容を貼り付けます", "Ctrl+V"}, {"imgInsert", u"選択行に1行挿入されます", "Ctrl+I"},
+        {"imgDel", u"選択行が削除されます", "Del"}, {"imgUndo", u"一つ前の編集動作を戻します", "Ctrl+Z"},
+        {"imgEnd", u"終了する", ""},
+        {"imgLen_0", u"16分音符", "1"}, {"imgLen_1", u"8分音符", "2"}, {"imgLen_2", u"付点8分音符", "3"},
+        {"imgLen_3", u"4分音符", "4"}, {"imgLen_4", u"付点4分音符", "5"}, {"imgLen_5", u"2分音符", "6"},
+        {"imgLen_6", u"付点2分音符", "7"}, {"imgLen_7", u"全音符", "8"},
+        {"imgRest_0", u"16分休符", "Alt+1"}, {"imgRest_1", u"8分休符", "Alt+2"}, {"imgRest_2", u"4分休符", "Alt+3"},
+        {"imgRest_3", u"2分休符", "Alt+4"}, {"imgRest_4", u"全休符", "Alt+5"},
+        {"imgKey_5", u"低いファ", "Z"}, {"imgKey_13", u"ド＃", "H"}, {"imgKey_18", u"ファ＃", "Shift+Q"},
+        {"imgKey_29", u"高いファ", "I"},
+    };
+    for (const auto& [name, text, key] : tooltips) {
+        QString expected = QString::fromUtf16(text);
+        if (*key)
+            expected += QStringLiteral(" (%1)").arg(QLatin1String(key));
+        EXPECT_EQ(control<QWidget>(QLatin1String(name))->toolTip(), expected) << name;
+    }
 }
 
 TEST_F(MainWindowTest, LabelsOptionsAndTempoItemsCarryTheirTexts)

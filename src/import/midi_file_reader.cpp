@@ -256,7 +256,7 @@ public:
         segments_.push_back({0, kDefaultMicrosPerQuarter, 0});
         for (const Tick& tempo : tempos) {
             const Segment& last = segments_.back();
-            const std::int64_t at = last.startUs + span(last, tempo.tick);
+            const std::int64_t at = later(last.startUs, span(last, tempo.tick));
             if (tempo.tick == last.tick)
                 segments_.back() = {tempo.tick, tempo.value, last.startUs};
             else
@@ -267,7 +267,7 @@ public:
     {
         const auto after = std::ranges::upper_bound(segments_, tick, {}, &Segment::tick);
         const Segment& segment = *std::prev(after);
-        return segment.startUs + span(segment, tick);
+        return later(segment.startUs, span(segment, tick));
     }
     double firstBpm() const { return 60e6 / double(segments_.front().microsPerQuarter); }
 
@@ -277,12 +277,20 @@ private:
         long microsPerQuarter;
         std::int64_t startUs;
     };
+    // A file's delta times add up to any tick at all, far beyond a tune's length: times are
+    // worked out in long double and held at kLatestUs, so no sum or product can overflow and
+    // such a note simply lies after everything a melody can hold.
+    static constexpr std::int64_t kLatestUs = std::int64_t(1) << 50;   // about 35 years
+    static std::int64_t later(std::int64_t startUs, std::int64_t spanUs)
+    {
+        return std::min(startUs + spanUs, kLatestUs);
+    }
     std::int64_t span(const Segment& from, long tick) const
     {
-        const std::int64_t ticks = tick - from.tick;
-        if (perQuarter_ > 0)
-            return ticks * from.microsPerQuarter / perQuarter_;
-        return ticks * 1000000 / perSecond_;
+        const long double ticks = static_cast<long double>(tick) - static_cast<long double>(from.tick);
+        const long double us = perQuarter_ > 0 ? ticks * from.microsPerQuarter / perQuarter_
+                                               : ticks * 1e6L / perSecond_;
+        return static_cast<std::int64_t>(std::clamp(us, 0.0L, static_cast<long double>(kLatestUs)));
     }
     int perQuarter_;
     int perSecond_;

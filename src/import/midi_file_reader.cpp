@@ -266,6 +266,9 @@ public:
     std::int64_t microseconds(long tick) const
     {
         const auto after = std::ranges::upper_bound(segments_, tick, {}, &Segment::tick);
+        // Delta times that add up past the parser's range come back as ticks before the start.
+        if (after == segments_.begin())
+            return 0;
         const Segment& segment = *std::prev(after);
         return later(segment.startUs, span(segment, tick));
     }

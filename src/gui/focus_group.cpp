@@ -41,7 +41,11 @@ void FocusGroup::handOnStop()
 
 bool FocusGroup::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* button = static_cast<PictureButton*>(watched);
+    // A button being destroyed still gets events from the widget it was; by then it is no
+    // picture button any more, and nothing of the group is wanted.
+    auto* button = qobject_cast<PictureButton*>(watched);
+    if (!button)
+        return false;
     switch (event->type()) {
     case QEvent::FocusIn:
         makeStop(button);

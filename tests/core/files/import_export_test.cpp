@@ -46,7 +46,7 @@ TEST_F(ImportExport, AFileThatIsNoTuneOrACancelLeavesTheDocumentAsItWas)
 {
     enterThreeRows();
     const auto before = document();
-    writeFile(path("noise.mid"), QByteArray("MThd\0\0\0\6\0\1\0\1", 14));
+    writeFile(path("noise.mid"), QByteArray("MThd\0\0\0\6\0\1\0\1", 12));
 
     importPath(path("noise.mid"));
     ASSERT_EQ(messages.shown().size(), 2u);

@@ -25,14 +25,7 @@ std::expected<void, WriteError> writeMelodyFile(QIODevice& device, const QString
                                                 const QString& tempoText,
                                                 std::span<const RowCode> rows)
 {
-    const QByteArray bytes = cp932::encode(melodyText(title, tempoText, rows));
-    errno = 0;
-    if (device.write(bytes) != bytes.size())
-        return std::unexpected(writeErrorOf(device));
-    // A file device holds back what it was given; the disk may still turn out to be full.
-    if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
-        return std::unexpected(writeErrorOf(device));
-    return {};
+    return writeAll(device, cp932::encode(melodyText(title, tempoText, rows)));
 }
 
 } // namespace tw

@@ -42,4 +42,20 @@ WriteError writeErrorFromErrno(int err)
     return {WriteErrorKind::Other, err, err};
 }
 
+std::expected<void, WriteError> flushWrites(QIODevice& device)
+{
+    errno = 0;
+    if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
+        return std::unexpected(writeErrorOf(device));
+    return {};
+}
+
+std::expected<void, WriteError> writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    errno = 0;
+    if (device.write(bytes) != bytes.size())
+        return std::unexpected(writeErrorOf(device));
+    return flushWrites(device);
+}
+
 } // namespace tw

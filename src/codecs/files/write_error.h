@@ -2,6 +2,9 @@
 // Why writing a file failed, in the four kinds the user is told about.
 // The melody save and the transfer audio file report their failures alike.
 
+#include <expected>
+
+class QByteArray;
 class QIODevice;
 
 namespace tw {
@@ -25,5 +28,12 @@ WriteError writeErrorFromErrno(int err);
 //! The kind of a write that `device` just refused. A file device leaves its cause in errno;
 //! another device gives none, so it counts as an input/output error.
 WriteError writeErrorOf(const QIODevice& device);
+
+//! Pushes what a file device holds back in its buffer to the file, so that a full disk shows
+//! up as a failure of this write and not of some later call; other devices hold nothing back.
+std::expected<void, WriteError> flushWrites(QIODevice& device);
+
+//! Writes all of `bytes` into `device` and flushes them.
+std::expected<void, WriteError> writeAll(QIODevice& device, const QByteArray& bytes);
 
 } // namespace tw

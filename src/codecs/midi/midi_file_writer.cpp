@@ -88,13 +88,7 @@ QByteArray midiFileBytes(const QString& title, int tempo, int program, std::span
 std::expected<void, WriteError> writeMidiFile(QIODevice& device, const QString& title, int tempo,
                                               int program, std::span<const RowCode> rows)
 {
-    const QByteArray bytes = midiFileBytes(title, tempo, program, rows);
-    errno = 0;
-    if (device.write(bytes) != bytes.size())
-        return std::unexpected(writeErrorOf(device));
-    if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
-        return std::unexpected(writeErrorOf(device));
-    return {};
+    return writeAll(device, midiFileBytes(title, tempo, program, rows));
 }
 
 } // namespace tw

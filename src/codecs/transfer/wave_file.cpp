@@ -59,16 +59,6 @@ std::expected<void, WriteError> writeAt(QIODevice& device, qint64 offset, const 
     return {};
 }
 
-// A file device keeps what it was given in its buffer; flushing here makes a
-// full disk show up as a failure of this write and not of some later call.
-std::expected<void, WriteError> flushFile(QIODevice& device)
-{
-    errno = 0;
-    if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
-        return std::unexpected(writeErrorOf(device));
-    return {};
-}
-
 } // namespace
 
 WaveHeader MakeWaveHeader(quint32 samplesPerSecond, quint16 channels, quint16 bitsPerSample)
@@ -98,7 +88,7 @@ std::expected<void, WriteError> WriteWaveHeader(QIODevice& device, quint32 sampl
     const auto header = MakeWaveHeader(samplesPerSecond, channels, bitsPerSample);
     if (auto written = writeAt(device, 0, waveHeaderBytes(header)); !written)
         return written;
-    return flushFile(device);
+    return flushWrites(device);
 }
 
 QByteArray transferSamples(const SendTable& table, int tempoItemData)
@@ -142,7 +132,7 @@ std::expected<void, WriteError> WriteWaveSamples(QIODevice& device, const SendTa
                                         std::pair(kRiffSizeOffset, littleEndian(n + 36))})
         if (auto written = writeAt(device, offset, bytes); !written)
             return written;
-    return flushFile(device);
+    return flushWrites(device);
 }
 
 std::expected<void, WriteError> writeTransferWave(QIODevice& device, const SendTable& table,
